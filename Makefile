@@ -1,0 +1,23 @@
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: deps build run test bench clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: deps build
+	@scripts/run.sh $(BUILD)
+
+test: deps build
+	@scripts/test.sh $(BUILD)
+
+bench: deps build
+	@scripts/bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,3 @@
+#include "mainwidget.h"
+
+MainWidget::MainWidget(QWidget *parent) : QWidget(parent) {}

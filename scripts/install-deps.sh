@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Velora needs to build, run and test; skips what is present.
+set -euo pipefail
+packages=(
+  build-essential cmake pkg-config
+  qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qtmultimedia5-dev qttools5-dev qttools5-dev-tools
+  libqt5multimedia5-plugins libqt5svg5-dev
+  qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2 qml-module-qtquick-templates2
+  qml-module-qtquick-layouts qml-module-qtgraphicaleffects qml-module-qttest
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  ffmpeg sox fonts-wqy-microhei fontconfig
+  xvfb xauth x11-utils xdotool imagemagick
+  pulseaudio pulseaudio-utils libudev-dev
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
