@@ -1,0 +1,46 @@
+#include "detectiondevice.h"
+
+DetectionDevice::DetectionDevice(QWidget *parent) : QWidget(parent)
+{
+    m_devTable.insert(QStringLiteral("zq05"), QStringLiteral("VID_0C76&PID_1000"));
+    m_devTable.insert(QStringLiteral("zq06"), QStringLiteral("VID_0C76&PID_1001"));
+    startPlatformWatch();
+}
+
+QString DetectionDevice::matchDevType(const QString &text)
+{
+    for (auto it = m_devTable.cbegin(); it != m_devTable.cend(); ++it) {
+        const QString &ids = it.value();
+        if (!text.contains(ids, Qt::CaseInsensitive))
+            continue;
+        const int vidAt = ids.indexOf(QLatin1String("VID_")) + 4;
+        const int pidAt = ids.indexOf(QLatin1String("PID_")) + 4;
+        m_vid = ids.mid(vidAt, 4).toInt(nullptr, 16);
+        m_pid = ids.mid(pidAt, 4).toInt(nullptr, 16);
+        return it.key();
+    }
+    return QString();
+}
+
+QString DetectionDevice::vendorProductKey(quint16 vid, quint16 pid)
+{
+    return QStringLiteral("VID_%1&PID_%2").arg(vid, 4, 16, QLatin1Char('0')).arg(pid, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+void DetectionDevice::interfaceArrived(const QString &deviceText)
+{
+    const QString model = matchDevType(deviceText);
+    if (model.isEmpty() || m_isPresent)
+        return;
+    m_isPresent = true;
+    emit s_devTypeAndState(model, true, m_vid, m_pid);
+}
+
+void DetectionDevice::interfaceRemoved(const QString &deviceText)
+{
+    const QString model = matchDevType(deviceText);
+    if (model.isEmpty() || !m_isPresent)
+        return;
+    m_isPresent = false;
+    emit s_devTypeAndState(model, false, m_vid, m_pid);
+}

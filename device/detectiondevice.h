@@ -1,0 +1,47 @@
+#ifndef DETECTIONDEVICE_H
+#define DETECTIONDEVICE_H
+
+#include <QMap>
+#include <QString>
+#include <QWidget>
+
+// Tells the program when a supported sound card is plugged in or pulled out. It is a widget only to
+// own a native window that the system can send device messages to; it is never shown.
+class DetectionDevice : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DetectionDevice(QWidget *parent = nullptr);
+    ~DetectionDevice() override;
+
+    // One walk over the devices present now; a supported card found reaches s_devTypeAndState before
+    // this returns.
+    void scanHidDevices();
+    // The model name whose vendor/product text occurs in `text` (any case), or an empty string.
+    // A match also sets the vendor and product id reported with the next signal.
+    QString matchDevType(const QString &text);
+    // The vendor/product text of a device with these ids, as the table writes it: "VID_0C76&PID_1000".
+    static QString vendorProductKey(quint16 vid, quint16 pid);
+
+signals:
+    void s_devTypeAndState(QString devType, bool isDevArrival, int vid, int pid);
+
+protected:
+    bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
+
+private:
+    // The state table shared by every source: one report per card, no removal while absent.
+    void interfaceArrived(const QString &deviceText);
+    void interfaceRemoved(const QString &deviceText);
+    void startPlatformWatch();
+
+    bool m_isPresent = false;
+    QMap<QString, QString> m_devTable;
+    qint32 m_pid = 0;
+    qint32 m_vid = 0;
+    // Whatever the platform file needs to follow the bus (owned; children where they are objects).
+    struct PlatformWatch;
+    PlatformWatch *m_watch = nullptr;
+};
+
+#endif

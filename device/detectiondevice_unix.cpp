@@ -1,0 +1,91 @@
+#include "detectiondevice.h"
+
+#include "hidrawdevices.h"
+#include "virtualbuswatcher.h"
+
+#include <QSocketNotifier>
+
+#include <libudev.h>
+
+// Two sources feed the detector here: the virtual cards on the local bus, and real cards seen by
+// the kernel as raw HID devices, followed through udev's hot-plug events.
+struct DetectionDevice::PlatformWatch
+{
+    VirtualBusWatcher *bus = nullptr;
+    HidrawDevices hidraw;
+    udev *udevContext = nullptr;
+    udev_monitor *monitor = nullptr;
+
+    ~PlatformWatch()
+    {
+        if (monitor)
+            udev_monitor_unref(monitor);
+        if (udevContext)
+            udev_unref(udevContext);
+    }
+};
+
+namespace {
+
+// A monitor of hidraw add/remove events, or null when udev is not available (then only the
+// start-up scan and the virtual bus find cards).
+udev_monitor *openHidrawMonitor(udev *context)
+{
+    udev_monitor *monitor = udev_monitor_new_from_netlink(context, "udev");
+    if (!monitor)
+        return nullptr;
+    if (udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) < 0
+        || udev_monitor_enable_receiving(monitor) < 0) {
+        udev_monitor_unref(monitor);
+        return nullptr;
+    }
+    return monitor;
+}
+
+} // namespace
+
+DetectionDevice::~DetectionDevice()
+{
+    delete m_watch;
+}
+
+void DetectionDevice::startPlatformWatch()
+{
+    m_watch = new PlatformWatch;
+    m_watch->bus = new VirtualBusWatcher(this);
+    connect(m_watch->bus, &VirtualBusWatcher::cardArrived, this, &DetectionDevice::interfaceArrived);
+    connect(m_watch->bus, &VirtualBusWatcher::cardRemoved, this, &DetectionDevice::interfaceRemoved);
+
+    m_watch->udevContext = udev_new();
+    if (m_watch->udevContext)
+        m_watch->monitor = openHidrawMonitor(m_watch->udevContext);
+    if (!m_watch->monitor)
+        return;
+    auto *notifier = new QSocketNotifier(udev_monitor_get_fd(m_watch->monitor), QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        udev_device *device = udev_monitor_receive_device(m_watch->monitor);
+        if (!device)
+            return;
+        const QByteArray action = udev_device_get_action(device);
+        const QString sysName = QString::fromLocal8Bit(udev_device_get_sysname(device));
+        udev_device_unref(device);
+        if (action == "add")
+            interfaceArrived(m_watch->hidraw.added(sysName));
+        else if (action == "remove")
+            interfaceRemoved(m_watch->hidraw.removed(sysName));
+    });
+}
+
+void DetectionDevice::scanHidDevices()
+{
+    const QStringList hidraw = m_watch->hidraw.scan();
+    for (const QString &text : hidraw)
+        interfaceArrived(text);
+    m_watch->bus->scan();
+}
+
+bool DetectionDevice::nativeEvent(const QByteArray &eventType, void *message, long *result)
+{
+    // Device and power events do not come as window messages here.
+    return QWidget::nativeEvent(eventType, message, result);
+}
