@@ -1,3 +1,182 @@
 #include "mainwidget.h"
 
-MainWidget::MainWidget(QWidget *parent) : QWidget(parent) {}
+#include "powerlog.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickWidget>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QtDebug>
+
+namespace {
+
+const double designDpi = 96.0;
+const QSize designWindow(802, 482);
+const int designStripHeight = 25;
+
+int scaled(int design, double rate)
+{
+    return int(design * rate); // truncation toward zero, like every size of the window
+}
+
+// The screen number the last mouse release found, shared by the whole process.
+int lastReleaseScreen = -1;
+
+} // namespace
+
+MainWidget::MainWidget(QWidget *parent) : QWidget(parent)
+{
+    initWindow();
+    watchScreen();
+    resize(windowSize(m_scalingRate));
+    createRootPanel();
+    createSceneWidget();
+    publishContext();
+    publishLanguageSwitcher();
+    loadScene();
+    watchPower();
+}
+
+MainWidget::~MainWidget() = default;
+
+QSize MainWidget::windowSize(double rate)
+{
+    return QSize(scaled(designWindow.width(), rate), scaled(designWindow.height(), rate));
+}
+
+QRect MainWidget::sceneGeometry(double rate)
+{
+    const QSize window = windowSize(rate);
+    return QRect(1, 1, window.width() - 4, window.height() - 4);
+}
+
+QRect MainWidget::dragStrip(double rate)
+{
+    return QRect(0, 0, scaled(designWindow.width(), rate), scaled(designStripHeight, rate));
+}
+
+double MainWidget::getScalingRate()
+{
+    return m_scalingRate;
+}
+
+void MainWidget::initWindow()
+{
+    setWindowFlags(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void MainWidget::watchScreen()
+{
+    QScreen *screen = QGuiApplication::screens().value(screenIndex());
+    if (!screen)
+        return;
+    setScalingRateFrom(screen->logicalDotsPerInch());
+    // Only the starting screen is watched. The window is the connection's context, so that a change
+    // after the window is gone reaches nothing.
+    connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this](qreal dpi) {
+        setScalingRateFrom(dpi);
+        emit screenChanged();
+        relayout();
+    });
+}
+
+void MainWidget::createRootPanel()
+{
+    m_root = new QWidget(this);
+    m_root->setObjectName(QStringLiteral("root"));
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_root);
+    setLayout(layout);
+    m_root->setStyleSheet(QStringLiteral("#root{background-color: #282A2B; border: 1px solid #444444;}"));
+}
+
+void MainWidget::createSceneWidget()
+{
+    m_sceneWidget = new QQuickWidget(m_root);
+    m_sceneWidget->setResizeMode(QQuickWidget::SizeRootObjectToView);
+    m_sceneWidget->setGeometry(sceneGeometry(m_scalingRate));
+}
+
+void MainWidget::publishContext()
+{
+    m_sceneWidget->engine()->addImportPath(QStringLiteral("qrc:///"));
+    QQmlContext *context = m_sceneWidget->rootContext();
+    context->setContextProperty(QStringLiteral("LumenQuickImagePath"), QStringLiteral("qrc:/LumenQuick/Images/"));
+    context->setContextProperty(QStringLiteral("imgPath"), QStringLiteral("qrc:/image/"));
+    context->setContextProperty(QStringLiteral("qmlPath"), QStringLiteral("qrc:/Qml/"));
+    // The scene tests "SoundCard" before every call: it stays null until a card arrives.
+    context->setContextProperty(QStringLiteral("SoundCard"), QVariant::fromValue<QObject *>(nullptr));
+    context->setContextProperty(QStringLiteral("Config"), QVariant::fromValue<QObject *>(nullptr));
+    context->setContextProperty(QStringLiteral("MainLogic"), this);
+}
+
+void MainWidget::publishLanguageSwitcher()
+{
+    m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("Tran"),
+                                                     QVariant::fromValue<QObject *>(nullptr));
+}
+
+void MainWidget::loadScene()
+{
+    m_sceneWidget->setSource(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
+}
+
+void MainWidget::watchPower()
+{
+    m_powerLog = new PowerLog(this);
+    m_powerLog->watch();
+}
+
+int MainWidget::screenIndex() const
+{
+    return qMax(0, QGuiApplication::screens().indexOf(screen()));
+}
+
+void MainWidget::setScalingRateFrom(qreal dpi)
+{
+    m_scalingRate = dpi / designDpi;
+}
+
+void MainWidget::relayout()
+{
+    resize(windowSize(m_scalingRate));
+    m_sceneWidget->resize(sceneGeometry(m_scalingRate).size());
+}
+
+void MainWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (dragStrip(m_scalingRate).contains(event->pos()))
+        m_dragOffset = event->globalPos() - pos();
+}
+
+void MainWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    // An offset of (0, 0) means no drag, even for a press on the very corner pixel.
+    if (!m_dragOffset.isNull())
+        move(event->globalPos() - m_dragOffset);
+}
+
+void MainWidget::mouseReleaseEvent(QMouseEvent *)
+{
+    m_dragOffset = QPoint();
+    const int index = screenIndex();
+    if (lastReleaseScreen < 0) {
+        lastReleaseScreen = index;
+        return;
+    }
+    if (index == lastReleaseScreen)
+        return;
+    lastReleaseScreen = index;
+    QScreen *screen = QGuiApplication::screens().value(index);
+    if (!screen)
+        return;
+    setScalingRateFrom(screen->logicalDotsPerInch());
+    qDebug() << "===logicalDotsPerInch=====" << screen->logicalDotsPerInch();
+    emit screenChanged();
+    relayout();
+}

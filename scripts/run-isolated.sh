@@ -5,7 +5,9 @@ set -u
 sandbox=$(mktemp -d "${TMPDIR:-/tmp}/velora-test.XXXXXX")
 export HOME="$sandbox/home" XDG_CONFIG_HOME="$sandbox/config" XDG_DATA_HOME="$sandbox/data"
 export XDG_CACHE_HOME="$sandbox/cache" XDG_RUNTIME_DIR="$sandbox/runtime"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+# Temporary files too: one running copy is keyed by files there, so tests never meet each other's copy.
+export TMPDIR="$sandbox/tmp"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$TMPDIR"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 "$@"
 status=$?

@@ -1,0 +1,40 @@
+#include "singleinstance.h"
+
+#include <cstring>
+
+SingleInstance::SingleInstance(QObject *parent) : QObject(parent) {}
+
+bool SingleInstance::isRunning(const QString &key)
+{
+    m_segment.setKey(key); // detaches from any earlier key
+    clearStaleSegment();
+    // Creation is atomic across processes: exactly one start can win it.
+    if (m_segment.create(sizeof(quint32)))
+        return false;
+    if (!m_segment.attach())
+        return true;
+    quint32 handle = 0;
+    if (m_segment.lock()) {
+        if (const void *data = m_segment.constData())
+            std::memcpy(&handle, data, sizeof handle);
+        m_segment.unlock();
+    }
+    m_segment.detach();
+    // A zero handle means the first copy has not shown its window yet: there is nothing to raise.
+    if (handle != 0)
+        requestActivation(handle);
+    return true;
+}
+
+void SingleInstance::publishWindow(quintptr handle)
+{
+    // Take requests before announcing the window, so that no start finds a handle nobody answers for.
+    listen();
+    if (!m_segment.lock())
+        return;
+    if (void *data = m_segment.data()) {
+        const quint32 value = quint32(handle);
+        std::memcpy(data, &value, sizeof value);
+    }
+    m_segment.unlock();
+}
