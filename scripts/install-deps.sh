@@ -10,7 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   ffmpeg sox fonts-wqy-microhei fontconfig
   xvfb xauth x11-utils xdotool imagemagick
-  pulseaudio pulseaudio-utils libudev-dev
+  pulseaudio pulseaudio-utils libudev-dev dbus-daemon
 )
 missing=()
 for p in "${packages[@]}"; do
