@@ -44,10 +44,6 @@ QMutex &perMessageMutex()
     return *m;
 }
 
-// Set while a thread does a handler's file work: a message that work raises must not wait on the
-// handler's own mutex nor come back into the handler.
-thread_local bool t_inFileWork = false;
-
 const quint32 reopenThreshold = 512;
 
 struct Entry
@@ -117,14 +113,13 @@ void writeOnce(const Entry &e)
     file.close();
 }
 
+// A message raised by the file work below (a warning of the file layer) never comes back into the
+// handler to wait on its own mutex: while a handler runs, Qt sends that thread's further messages
+// straight to stderr.
 void handle(QtMsgType type, const QString &msg, void (*write)(const Entry &))
 {
     const Entry e = makeEntry(type, msg);
-    if (!t_inFileWork) {
-        t_inFileWork = true;
-        write(e);
-        t_inFileWork = false;
-    }
+    write(e);
     writeDebuggerOutput(e.line);
 }
 

@@ -73,6 +73,7 @@ private slots:
     void concurrentMessagesStayWhole();
     void unopenablePageRecovers();
     void fatalMessageIsOnThePage();
+    void messageFromOwnFileWorkDoesNotHang();
     void severityFilterScript();
 };
 
@@ -240,6 +241,19 @@ void TestDiagnosticLog::fatalMessageIsOnThePage()
     QDir(dir).removeRecursively();
 }
 
+void TestDiagnosticLog::messageFromOwnFileWorkDoesNotHang()
+{
+    // A page path the file layer warns about: the warning is raised inside the handler's own file work.
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--broken-path-child")});
+    QVERIFY(child.waitForFinished(20000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    const QByteArray err = child.readAllStandardError();
+    QVERIFY2(err.contains("Broken filename"), err.constData());
+    QVERIFY(err.contains(" second\n"));
+}
+
 void TestDiagnosticLog::severityFilterScript()
 {
     const QString header = logPageHeader();
@@ -288,6 +302,13 @@ int main(int argc, char *argv[])
         installLog(QStringLiteral("FatalLog"), 1024, true);
         qDebug("before");
         qFatal("the end <now>");
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--broken-path-child") == 0) {
+        QCoreApplication app(argc, argv);
+        installLog(QString::fromUtf16(u"Lo\0g", 4), 1024, true);
+        qDebug("first");
+        qDebug("second");
+        return 0;
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
