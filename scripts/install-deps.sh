@@ -8,7 +8,7 @@ packages=(
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2 qml-module-qtquick-templates2
   qml-module-qtquick-layouts qml-module-qtgraphicaleffects qml-module-qttest
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  ffmpeg sox fonts-wqy-microhei fontconfig
+  ffmpeg sox fonts-wqy-microhei fontconfig librsvg2-bin
   xvfb xauth x11-utils xdotool imagemagick
   pulseaudio pulseaudio-utils libudev-dev dbus-daemon
 )
