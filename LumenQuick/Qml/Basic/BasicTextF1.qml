@@ -1,0 +1,6 @@
+import QtQuick 2.9
+import LumenQuick 1.0
+
+BasicText {
+    font.pixelSize: CusConfig.fontSizeLevel1
+}

@@ -1,0 +1,7 @@
+import QtQuick 2.9
+import LumenQuick 1.0
+
+BasicText {
+    font.pixelSize: CusConfig.fontSizeLevel2
+    horizontalAlignment: Text.AlignLeft
+}

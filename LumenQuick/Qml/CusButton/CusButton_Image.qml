@@ -1,0 +1,28 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.4
+
+// A button drawn by a picture per state; a checked button shows its pressed picture.
+Button {
+    id: control
+
+    property string btnImgNormal: ""
+    property string btnImgHovered: btnImgNormal
+    property string btnImgPressed: btnImgHovered
+    property string btnImgDisabled: btnImgNormal
+
+    readonly property string currentImage: !enabled ? btnImgDisabled
+                                         : (pressed || checked) ? btnImgPressed
+                                         : hovered ? btnImgHovered : btnImgNormal
+
+    implicitWidth: 24
+    implicitHeight: 24
+    padding: 0
+    hoverEnabled: true
+    background: Item {}
+    contentItem: Image {
+        source: control.currentImage
+        fillMode: Image.PreserveAspectFit
+        smooth: true
+        mipmap: true
+    }
+}
