@@ -1,0 +1,39 @@
+import QtQuick 2.4
+import QtQuick.Controls 2.4
+import LumenQuick 1.0
+
+Item {
+    id: root
+    width: 300
+    height: 400
+    clip: true
+
+    property string language: ""
+    // Models whose picture the program carries; another type keeps the current picture.
+    readonly property var pictured: ["zq05", "zq06"]
+
+    signal btnclicked(int btnIndex)
+
+    Rectangle {
+        anchors.fill: parent
+        color: CusConfig.subBackgroundColor
+    }
+
+    CusImage {
+        id: image
+        objectName: "devicePicture"
+        x: 14
+        y: 305
+        width: 210
+        height: 70
+        source: imgPath + "blackSkin/" + "zq05.png"
+    }
+
+    Connections {
+        target: MainLogic
+        function onIsConnect(isConnect, devType) {
+            if (root.pictured.indexOf(devType) >= 0)
+                image.source = imgPath + "blackSkin/" + devType + ".png"
+        }
+    }
+}
