@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>PanelesRight</name>
+    <message>
+        <source>设备未连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备已连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Trans</name>
     <message>
         <source>TargetLanguage</source>

@@ -7,6 +7,7 @@
 #include <QQuickWidget>
 #include <QScreen>
 #include <QSet>
+#include "settings/trans.h"
 
 // Stands in for the main window's scene-facing side until the scene is hosted by the real one.
 class StandInLogic : public QObject
@@ -48,17 +49,20 @@ public:
         context->setContextProperty(QStringLiteral("SoundCard"), QVariant::fromValue<QObject *>(nullptr));
         context->setContextProperty(QStringLiteral("Config"), QVariant::fromValue<QObject *>(nullptr));
         context->setContextProperty(QStringLiteral("MainLogic"), logic);
-        context->setContextProperty(QStringLiteral("Tran"), QVariant::fromValue<QObject *>(nullptr));
+        trans = new Trans(view->engine(), this);
+        context->setContextProperty(QStringLiteral("Tran"), trans);
         view->setSource(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
     }
     QQuickWidget *view = nullptr;
     StandInLogic *logic = nullptr;
+    Trans *trans = nullptr;
 };
 
 class tst_SceneWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void screenshots_data();
     void screenshots();
 
 };
@@ -100,9 +104,19 @@ static bool hasTint(const QImage &image, const QRect &area, bool green)
     return false;
 }
 
+void tst_SceneWindow::screenshots_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QStringLiteral("English");
+    QTest::newRow("zh") << QStringLiteral("简体中文");
+}
+
 void tst_SceneWindow::screenshots()
 {
+    QFETCH(QString, language);
     SceneWindow window;
+    QVERIFY(window.trans->languageList().contains(language));
+    window.trans->reTrans(language);
     QCOMPARE(window.view->status(), QQuickWidget::Ready);
     window.move(0, 0);
     window.show();
@@ -117,8 +131,12 @@ void tst_SceneWindow::screenshots()
     // The scene renders and the window composes it some frames after exposure: look until it shows.
     QImage shot;
     QTRY_VERIFY_WITH_TIMEOUT(hasTint(shot = grab(window), status, false), 5000);
-    keep(shot, window, QStringLiteral("no-card"));
+    keep(shot, window, QStringLiteral("no-card-") + QTest::currentDataTag());
     QCOMPARE(shot.size(), window.size());
+    const QObject *state = window.view->rootObject()->findChild<QObject *>(QStringLiteral("devStateNoConnect"));
+    QVERIFY(state);
+    QCOMPARE(state->property("text").toString(),
+             language == QLatin1String("English") ? QStringLiteral("No device found") : QStringLiteral("设备未连接"));
     QVERIFY2(distinctColours(shot, shot.rect()) > 50, "the window is blank or nearly one colour");
     QCOMPARE(shot.pixelColor(at(600, 200)), QColor("#282A2B"));
     QCOMPARE(shot.pixelColor(at(120, 200)), QColor("#383A3E"));
@@ -132,7 +150,7 @@ void tst_SceneWindow::screenshots()
         // zq05's picture is already shown at start; the next model must replace it.
         QTRY_VERIFY_WITH_TIMEOUT(hasTint(shot = grab(window), status, true)
                                      && (type == QLatin1String("zq05") || shot.copy(picture) != before), 5000);
-        keep(shot, window, type);
+        keep(shot, window, type + QLatin1Char('-') + QTest::currentDataTag());
         QVERIFY2(!hasTint(shot, status, false), "the red status line stays");
         QVERIFY2(distinctColours(shot, area(31, 5, 200, 14)) > 5, "no title text");
     }
