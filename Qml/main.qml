@@ -15,8 +15,9 @@ Item {
     AutoResize {
         id: autoResize
         targetItem: mainView
-        horizontalRatio: MainLogic.getScalingRate()
-        verticalRatio: MainLogic.getScalingRate()
+        // The main window is destroyed before its scene, which sees MainLogic turn null in its last moments.
+        horizontalRatio: MainLogic ? MainLogic.getScalingRate() : 1.0
+        verticalRatio: MainLogic ? MainLogic.getScalingRate() : 1.0
     }
 
     PanelesTitle {

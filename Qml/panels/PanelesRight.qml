@@ -14,8 +14,9 @@ Item {
     AutoResize {
         id: autoResizeDynamic
         targetItem: rightPart
-        horizontalRatio: MainLogic.getScalingRate()
-        verticalRatio: MainLogic.getScalingRate()
+        // The main window is destroyed before its scene, which sees MainLogic turn null in its last moments.
+        horizontalRatio: MainLogic ? MainLogic.getScalingRate() : 1.0
+        verticalRatio: MainLogic ? MainLogic.getScalingRate() : 1.0
     }
 
     Rectangle {
