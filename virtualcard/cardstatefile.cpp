@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 constexpr int blockSize = 8;
@@ -40,12 +39,22 @@ bool CardStateFile::load(const QByteArray &fallback, QByteArray *block, QString 
     return true;
 }
 
-bool CardStateFile::save(const QByteArray &block, QString *error) const
+// The file stays open and each block overwrites the last in place: a line of fixed size written in one
+// call, so a card killed at any moment leaves either block whole. Neither a rename nor a sync to disk:
+// the card must survive its own process ending, not the machine's, and a write transfer should not
+// wait on the disk.
+bool CardStateFile::save(const QByteArray &block, QString *error)
 {
-    QDir().mkpath(QFileInfo(m_path).path());
-    QSaveFile file(m_path);
-    if (file.open(QIODevice::WriteOnly) && file.write(block.toHex(' ').toUpper() + '\n') > 0 && file.commit())
+    const QByteArray line = block.toHex(' ').toUpper() + '\n';
+    if (!m_file.isOpen()) {
+        QDir().mkpath(QFileInfo(m_path).path());
+        m_file.setFileName(m_path);
+        if (m_file.open(QIODevice::ReadWrite) && m_file.size() != line.size())
+            m_file.resize(line.size());
+    }
+    if (m_file.isOpen() && m_file.seek(0) && m_file.write(line) == line.size() && m_file.flush())
         return true;
-    *error = QStringLiteral("cannot write the state file %1: %2").arg(m_path, file.errorString());
+    *error = QStringLiteral("cannot write the state file %1: %2").arg(m_path, m_file.errorString());
+    m_file.close();
     return false;
 }

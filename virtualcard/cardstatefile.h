@@ -2,6 +2,7 @@
 #define CARDSTATEFILE_H
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 // Keeps a virtual card's parameter block across unplugging and restarts, as the card's own memory
@@ -17,10 +18,11 @@ public:
     // exists but cannot be read or is not a block: the card then refuses to start rather than
     // overwrite it.
     bool load(const QByteArray &fallback, QByteArray *block, QString *error) const;
-    bool save(const QByteArray &block, QString *error) const;
+    bool save(const QByteArray &block, QString *error);
 
 private:
     QString m_path;
+    QFile m_file;
 };
 
 #endif // CARDSTATEFILE_H
