@@ -29,7 +29,10 @@ bool VirtualCardProcess::start(const QStringList &options, int timeoutMs)
     m_taken = 0;
     m_socketPath.clear();
     QFile::remove(m_dir.filePath(QStringLiteral("card.log")));
-    m_process.start(program(), QStringList{QStringLiteral("--log"), QStringLiteral("--trace")} + options);
+    QStringList arguments{QStringLiteral("--log")};
+    if (m_trace)
+        arguments.append(QStringLiteral("--trace"));
+    m_process.start(program(), arguments + options);
     if (!m_process.waitForStarted(timeoutMs))
         return false;
     QElapsedTimer timer;

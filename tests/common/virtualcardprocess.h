@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 // A real velora-virtualcard process for tests: plugged in by start(), pulled out by stop() (a clean
-// end) or kill() (kill -9). The card always runs with --log and --trace; its output goes to a file,
+// end) or kill() (kill -9). The card runs with --log and --trace; its output goes to a file,
 // so a test reads exactly what the card printed before answering the calls it made, with no event
 // loop and no pipe to drain.
 class VirtualCardProcess
@@ -16,6 +16,10 @@ public:
     ~VirtualCardProcess(); // kills a card still running
     VirtualCardProcess(const VirtualCardProcess &) = delete;
     VirtualCardProcess &operator=(const VirtualCardProcess &) = delete;
+
+    // Whether the card prints every library call ("call ..." lines, on by default); a benchmark turns
+    // them off. Takes effect at the next start().
+    void setTrace(bool trace) { m_trace = trace; }
 
     // Starts the card with these options and waits until its socket listens. False when it does not
     // come up in time or ends; errorText() then holds what it said.
@@ -53,6 +57,7 @@ private:
     QStringList m_lines;
     qint64 m_logOffset = 0;
     int m_taken = 0;
+    bool m_trace = true;
 };
 
 #endif // VIRTUALCARDPROCESS_H
