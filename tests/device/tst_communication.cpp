@@ -406,6 +406,7 @@ void TestCommunication::theBoxIsACriticalMessageBoxWithOneButton()
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
+    bool heldBack = false;
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -417,6 +418,7 @@ void TestCommunication::theBoxIsACriticalMessageBoxWithOneButton()
         icon = box->icon();
         buttons = box->buttons().size();
         QVERIFY(box->parentWidget() == nullptr);
+        heldBack = !m_comm->writeData(); // a timer inside the box's own event loop
         box->button(QMessageBox::Ok)->click();
     });
     closer.start(20);
@@ -425,6 +427,8 @@ void TestCommunication::theBoxIsACriticalMessageBoxWithOneButton()
     QCOMPARE(text, QStringLiteral("writeData fnDLL3S_Config_FastI2C_ById fail:   return4660"));
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(buttons, 1);
+    QVERIFY(heldBack);
+    QCOMPARE(newCalls().size(), 1);
 }
 
 void TestCommunication::cardPulledOutMidTransfer()
