@@ -1,6 +1,8 @@
 #include "mainwidget.h"
 
 #include "powerlog.h"
+#include "settings/configfile.h"
+#include "settings/trans.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -111,14 +113,14 @@ void MainWidget::publishContext()
     context->setContextProperty(QStringLiteral("qmlPath"), QStringLiteral("qrc:/Qml/"));
     // The scene tests "SoundCard" before every call: it stays null until a card arrives.
     context->setContextProperty(QStringLiteral("SoundCard"), QVariant::fromValue<QObject *>(nullptr));
-    context->setContextProperty(QStringLiteral("Config"), QVariant::fromValue<QObject *>(nullptr));
+    context->setContextProperty(QStringLiteral("Config"), ConfigFile::instance());
     context->setContextProperty(QStringLiteral("MainLogic"), this);
 }
 
 void MainWidget::publishLanguageSwitcher()
 {
-    m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("Tran"),
-                                                     QVariant::fromValue<QObject *>(nullptr));
+    m_trans = new Trans(m_sceneWidget->engine(), this);
+    m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("Tran"), m_trans);
 }
 
 void MainWidget::loadScene()

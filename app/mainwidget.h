@@ -9,6 +9,7 @@
 class QQuickWidget;
 class QScreen;
 class PowerLog;
+class Trans;
 
 // The program's only top-level window: a frameless, dark root panel that carries the scene.
 class MainWidget : public QWidget
@@ -60,6 +61,7 @@ private:
     double m_scalingRate = 1.0;
     QWidget *m_root = nullptr;
     PowerLog *m_powerLog = nullptr;
+    Trans *m_trans = nullptr;
 };
 
 #endif
