@@ -1,6 +1,7 @@
 // The scene as the window shows it: rendered under X at the screen's density, grabbed from the window
 // and checked for what a user must see. Set VELORA_SCREENSHOT_DIR to keep the pictures.
 #include <QtTest>
+#include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QScreen>
@@ -69,10 +70,12 @@ void tst_SceneWindow::screenshots()
     auto *view = window.findChild<QQuickWidget *>();
     QVERIFY(view);
     QCOMPARE(view->status(), QQuickWidget::Ready);
-    // A switcher of the test's own over the scene's engine: the window's choice depends on the locale.
-    Trans trans(view->engine(), nullptr);
-    QVERIFY(trans.languageList().contains(language));
-    trans.reTrans(language);
+    // The window's own switcher; its first choice depends on the locale. A second one would leave the
+    // window's translator installed beside its own.
+    auto *trans = qobject_cast<Trans *>(view->rootContext()->contextProperty(QStringLiteral("Tran")).value<QObject *>());
+    QVERIFY(trans);
+    QVERIFY(trans->languageList().contains(language));
+    trans->reTrans(language);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const double s = window.getScalingRate();
