@@ -1,9 +1,9 @@
 #include "diagnosticlog.h"
 
-#include <windows.h>
+#include "win32shell.h"
 
 void writeDebuggerOutput(const QString &line)
 {
-    OutputDebugStringW(reinterpret_cast<const wchar_t *>(line.utf16()));
-    OutputDebugStringW(L"\r\n");
+    win32shell::writeDebugString(reinterpret_cast<const wchar_t *>(line.utf16()));
+    win32shell::writeDebugString(L"\r\n");
 }

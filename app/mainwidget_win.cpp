@@ -2,58 +2,25 @@
 
 #include "powerlog.h"
 #include "singleinstance.h"
+#include "win32shell.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 #include <windows.h>
 
-#include <cstdio>
-#include <vector>
-
-namespace {
-
-// The file version of the executable at path as "major.minor.build.revision"; empty without a resource.
-bool readFileVersion(const char *path, char *text, size_t size)
-{
-    DWORD ignored = 0;
-    const DWORD length = GetFileVersionInfoSizeA(path, &ignored);
-    if (length == 0)
-        return false;
-    std::vector<char> block(length);
-    if (!GetFileVersionInfoA(path, 0, length, block.data()))
-        return false;
-    VS_FIXEDFILEINFO *info = nullptr;
-    UINT infoLength = 0;
-    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void **>(&info), &infoLength) || !info)
-        return false;
-    std::snprintf(text, size, "%d.%d.%d.%d", int(HIWORD(info->dwFileVersionMS)), int(LOWORD(info->dwFileVersionMS)),
-                  int(HIWORD(info->dwFileVersionLS)), int(LOWORD(info->dwFileVersionLS)));
-    return true;
-}
-
-// Restores the window and lifts it above all others without leaving it always on top.
-void showInFront(HWND window)
-{
-    ShowWindow(window, SW_SHOWNORMAL);
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
-
-} // namespace
-
 QString MainWidget::getSoftVersion()
 {
     const QByteArray path = QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toLocal8Bit();
     char text[64] = {};
-    if (!readFileVersion(path.constData(), text, sizeof text))
+    if (!win32shell::readFileVersion(path.constData(), text, sizeof text))
         return QString();
     return QString::fromLatin1(text);
 }
 
 void MainWidget::bringToFront()
 {
-    showInFront(reinterpret_cast<HWND>(winId()));
+    win32shell::showInFront(reinterpret_cast<void *>(winId()));
 }
 
 bool MainWidget::nativeEvent(const QByteArray &eventType, void *message, long *result)

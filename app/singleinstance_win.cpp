@@ -1,23 +1,6 @@
 #include "singleinstance.h"
 
-#include <windows.h>
-
-namespace {
-
-// Sends the activation request to the first copy's window, if that handle still names a window.
-void sendActivation(HWND window, ULONG_PTR tag)
-{
-    if (!IsWindow(window))
-        return;
-    qint32 value = 1;
-    COPYDATASTRUCT data;
-    data.dwData = tag;
-    data.cbData = sizeof value;
-    data.lpData = &value;
-    SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
-}
-
-} // namespace
+#include "win32shell.h"
 
 void SingleInstance::clearStaleSegment()
 {
@@ -26,7 +9,7 @@ void SingleInstance::clearStaleSegment()
 
 void SingleInstance::requestActivation(quint32 handle)
 {
-    sendActivation(reinterpret_cast<HWND>(quintptr(handle)), activationTag);
+    win32shell::sendActivation(reinterpret_cast<void *>(quintptr(handle)), activationTag);
 }
 
 void SingleInstance::listen()
