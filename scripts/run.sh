@@ -1,23 +1,46 @@
 #!/usr/bin/env bash
-# Starts Velora from the build folder; with no card plugged in (real or virtual) a virtual zq05 card
-# runs beside it and is pulled out when Velora ends.
+# Starts Velora from the build folder. When no card is plugged in (no supported HID device and no
+# virtual card on the bus), it first plugs in a virtual zq05 card, whose settings persist in the
+# user's data folder, and pulls it out again when Velora ends.
 set -u
 build=${1:-build}
 bus="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -un)}/velora-bus"
+data="${XDG_DATA_HOME:-$HOME/.local/share}/Norvane/velora"
 
 real_card_present() {
-  grep -qsiE '^HID_ID=0003:00000C76:0000100[01]$' /sys/class/hidraw/*/device/uevent
+  grep -qsiE '^HID_ID=[0-9A-F]+:00000C76:0000100[01]$' /sys/class/hidraw/*/device/uevent
 }
 
-# A listening socket of a running virtual card shows in the kernel's list; a file left by a killed card does not.
+# A virtual card is on the bus while a process listens on its socket; a file left by a killed card
+# refuses the connection. (The kernel's socket list does not help: a card binds its socket elsewhere
+# and then moves it into the bus folder.)
 virtual_card_present() {
-  grep -qsF "$bus/velora-vcard#VID_0C76&PID_100" /proc/net/unix
+  local socket
+  for socket in "$bus"/*; do
+    [ -S "$socket" ] && perl -MIO::Socket::UNIX -e \
+      'exit(IO::Socket::UNIX->new(Type => SOCK_STREAM(), Peer => $ARGV[0]) ? 0 : 1)' "$socket" && return 0
+  done
+  return 1
 }
 
-card=""
+card_pid=""
+stop_card() {
+  [ -n "$card_pid" ] && kill "$card_pid" 2>/dev/null && wait "$card_pid" 2>/dev/null
+  card_pid=""
+}
+
 if [ -x "$build/velora-virtualcard" ] && ! real_card_present && ! virtual_card_present; then
-  "$build/velora-virtualcard" --model zq05 &
-  card=$!
-  trap 'kill "$card" 2>/dev/null; wait "$card" 2>/dev/null' EXIT
+  mkdir -p "$data/virtualcard"
+  "$build/velora-virtualcard" --model zq05 --state "$data/virtualcard/zq05.state" &
+  card_pid=$!
+  trap stop_card EXIT
+  trap 'exit 130' INT TERM
+  # Let the card show itself on the bus, so that Velora finds it at start-up.
+  for _ in $(seq 50); do
+    virtual_card_present && break
+    kill -0 "$card_pid" 2>/dev/null || { echo "the virtual card did not start" >&2; card_pid=""; break; }
+    sleep 0.1
+  done
 fi
+
 "$build/velora"
