@@ -3,6 +3,8 @@
 #include "powerlog.h"
 #include "settings/configfile.h"
 #include "settings/trans.h"
+#include "device/detectiondevice.h"
+#include "device/soundcardbase.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -10,6 +12,7 @@
 #include <QQmlEngine>
 #include <QQuickWidget>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtDebug>
 
@@ -18,6 +21,8 @@ namespace {
 const double designDpi = 96.0;
 const QSize designWindow(802, 482);
 const int designStripHeight = 25;
+// The card is read this long after it arrives, once it has settled.
+const int cardReadDelayMs = 3000;
 
 int scaled(int design, double rate)
 {
@@ -39,10 +44,17 @@ MainWidget::MainWidget(QWidget *parent) : QWidget(parent)
     publishContext();
     publishLanguageSwitcher();
     loadScene();
+    watchCards();
     watchPower();
 }
 
-MainWidget::~MainWidget() = default;
+MainWidget::~MainWidget()
+{
+    // Neither has a parent: the detector is a window of its own and the model outlives removals.
+    m_detection->deleteLater();
+    if (m_soundCard)
+        m_soundCard->deleteLater();
+}
 
 QSize MainWidget::windowSize(double rate)
 {
@@ -126,6 +138,41 @@ void MainWidget::publishLanguageSwitcher()
 void MainWidget::loadScene()
 {
     m_sceneWidget->setSource(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
+}
+
+void MainWidget::watchCards()
+{
+    m_detection = new DetectionDevice;
+    connect(m_detection, &DetectionDevice::s_devTypeAndState, this, &MainWidget::onDevArrivalOrRemove);
+    m_detection->scanHidDevices();
+}
+
+void MainWidget::onDevArrivalOrRemove(QString devType, bool isArrival, int vid, int pid)
+{
+    qDebug() << "onDevArrivalOrRemove" << devType << isArrival;
+    if (!isArrival) {
+        m_presentDevType.clear();
+        if (m_soundCard)
+            m_soundCard->clearReady();
+        emit isConnect(false, devType);
+        return;
+    }
+    if (!m_soundCard) {
+        m_soundCard = new SoundCardBase;
+        m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("SoundCard"), m_soundCard);
+    }
+    m_presentDevType = devType;
+    qDebug() << "***Device insertion detected";
+    // The window is the timer's context, so that a timer still pending when the window goes reaches nothing.
+    QTimer::singleShot(cardReadDelayMs, this, [this, vid, pid, isArrival, devType] {
+        // A card pulled out before it could be read is neither read nor announced; one of the same
+        // model plugged in again meanwhile is.
+        if (m_presentDevType != devType)
+            return;
+        m_soundCard->initDev(vid, pid);
+        m_soundCard->getAllParaIsChange();
+        emit isConnect(isArrival, devType);
+    });
 }
 
 void MainWidget::watchPower()

@@ -8,8 +8,10 @@
 
 class QQuickWidget;
 class QScreen;
+class DetectionDevice;
 class PowerLog;
 class Trans;
+class SoundCardBase;
 
 // The program's only top-level window: a frameless, dark root panel that carries the scene.
 class MainWidget : public QWidget
@@ -33,6 +35,8 @@ public slots:
 
 signals:
     void screenChanged();
+    // A card of model devType has been made ready (true) or has gone (false).
+    void isConnect(bool isConnect, QString devType);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -42,6 +46,9 @@ protected:
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
 #endif
 
+private slots:
+    void onDevArrivalOrRemove(QString devType, bool isArrival, int vid, int pid);
+
 private:
     void initWindow();
     void watchScreen();
@@ -50,12 +57,17 @@ private:
     void publishContext();
     void publishLanguageSwitcher();
     void loadScene();
+    void watchCards();
     void watchPower();
 
     int screenIndex() const;
     void setScalingRateFrom(qreal dpi);
     void relayout();
 
+    DetectionDevice *m_detection = nullptr;
+    SoundCardBase *m_soundCard = nullptr;
+    // The model of the card present now; empty while none is.
+    QString m_presentDevType;
     QQuickWidget *m_sceneWidget = nullptr;
     QPoint m_dragOffset;
     double m_scalingRate = 1.0;

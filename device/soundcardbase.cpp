@@ -1,0 +1,177 @@
+#include "soundcardbase.h"
+
+#include "parameterblock.h"
+#include "settings/configfile.h"
+
+#include <QDebug>
+
+namespace {
+
+constexpr int kStyleCount = 4;
+constexpr int kSerialTextBytes = 13;
+constexpr int kFirmwareTextBytes = 8;
+
+// Text stored in a zero-filled block: up to the first zero byte, at most `size` bytes.
+QString blockText(const unsigned char *bytes, int size)
+{
+    const char *text = reinterpret_cast<const char *>(bytes);
+    return QString::fromUtf8(text, int(qstrnlen(text, uint(size))));
+}
+
+QList<int> factoryBands(const QString &devType)
+{
+    if (devType == QLatin1String("zq05"))
+        return {33, 29, 35, 28, 17};
+    if (devType == QLatin1String("zq06"))
+        return {43, 42, 36, 39, 38};
+    return {};
+}
+
+} // namespace
+
+SoundCardBase::SoundCardBase(QObject *parent) : QObject(parent) {}
+
+void SoundCardBase::clearReady()
+{
+    m_isReady = false;
+}
+
+bool SoundCardBase::initDev(int vid, int pid)
+{
+    m_comm.init(vid, pid);
+    if (pid == 0x1000)
+        m_devType = QStringLiteral("zq05");
+    else if (pid == 0x1001)
+        m_devType = QStringLiteral("zq06");
+    return true;
+}
+
+void SoundCardBase::setByte(unsigned char &byte, int value)
+{
+    if (!m_isReady)
+        return;
+    byte = static_cast<unsigned char>(value & 0xFF);
+    m_comm.writeData();
+}
+
+void SoundCardBase::setMicMute(bool clicked)
+{
+    setByte(ParameterBlock::instance().micMute, clicked ? 1 : 0);
+}
+
+void SoundCardBase::setPlayMute(bool clicked)
+{
+    setByte(ParameterBlock::instance().playMute, clicked ? 1 : 0);
+}
+
+void SoundCardBase::setSlider60(int value)
+{
+    setByte(ParameterBlock::instance().eQ60, value);
+}
+
+void SoundCardBase::setSlider300(int value)
+{
+    setByte(ParameterBlock::instance().eQ300, value);
+}
+
+void SoundCardBase::setSlider1_2k(int value)
+{
+    setByte(ParameterBlock::instance().eQ1200, value);
+}
+
+void SoundCardBase::setSlider3_6k(int value)
+{
+    setByte(ParameterBlock::instance().eQ3600, value);
+}
+
+void SoundCardBase::setSlider12k(int value)
+{
+    setByte(ParameterBlock::instance().eQ12000, value);
+}
+
+// Stores five band values (low 8 bits) into the block; fewer than five leaves the bands alone.
+void SoundCardBase::setBands(const QList<int> &values)
+{
+    if (values.size() < 5)
+        return;
+    ParameterBlock &block = ParameterBlock::instance();
+    unsigned char *bands[] = {&block.eQ60, &block.eQ300, &block.eQ1200, &block.eQ3600, &block.eQ12000};
+    for (int band = 0; band < 5; ++band)
+        *bands[band] = static_cast<unsigned char>(values.at(band) & 0xFF);
+}
+
+void SoundCardBase::setEqualizerEffect(int index)
+{
+    if (!m_isReady || index < 0 || index >= kStyleCount)
+        return;
+    const QVariantList style = ConfigFile::instance()->getEqualizerConfig(index);
+    QList<int> values;
+    for (const QVariant &value : style)
+        values.append(value.toInt());
+    setBands(values);
+    m_comm.writeData();
+}
+
+QList<int> SoundCardBase::setOriginal()
+{
+    if (!m_isReady)
+        return {};
+    setBands(factoryBands(m_devType));
+    ParameterBlock &block = ParameterBlock::instance();
+    block.playMute = 0;
+    block.micMute = 0;
+    m_comm.writeData();
+    return {block.playMute, block.micMute, block.eQ60, block.eQ300, block.eQ1200, block.eQ3600, block.eQ12000};
+}
+
+QString SoundCardBase::getFirmwareVer()
+{
+    return m_firmwareVer;
+}
+
+QString SoundCardBase::getSNCode()
+{
+    return m_snCode;
+}
+
+bool SoundCardBase::getAllParaIsChange()
+{
+    unsigned char bytes[8] = {};
+    m_comm.readData(bytes);
+    ParameterBlock &block = ParameterBlock::instance();
+    block.fromBytes(bytes);
+    // The scene's mute switches always start off; the card learns it with the next write.
+    block.playMute = 0;
+    block.micMute = 0;
+    m_allPara = {{QStringLiteral("flag"), int(block.flag)},       {QStringLiteral("playMute"), int(block.playMute)},
+                 {QStringLiteral("micMute"), int(block.micMute)}, {QStringLiteral("eQ60"), int(block.eQ60)},
+                 {QStringLiteral("eQ300"), int(block.eQ300)},     {QStringLiteral("eQ1200"), int(block.eQ1200)},
+                 {QStringLiteral("eQ3600"), int(block.eQ3600)},   {QStringLiteral("eQ12000"), int(block.eQ12000)}};
+    emit allParaChanged();
+    qDebug() << "***Update data to interface";
+    m_isReady = true;
+
+    unsigned char serial[16] = {};
+    m_comm.readSerialNumber(serial);
+    m_snCode = blockText(serial, kSerialTextBytes);
+    unsigned char firmware[8] = {};
+    m_comm.readFirmwareVersion(firmware);
+    m_firmwareVer = blockText(firmware, kFirmwareTextBytes);
+    qDebug().noquote() << "==========m_firmwareVer========" << m_firmwareVer;
+    return true;
+}
+
+QVariantMap SoundCardBase::getAllPara()
+{
+    return m_allPara;
+}
+
+QString SoundCardBase::getDevType()
+{
+    return m_devType;
+}
+
+QString SoundCardBase::getInputDevName()
+{
+    return m_cardInputName;
+}
