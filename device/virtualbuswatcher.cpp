@@ -42,7 +42,8 @@ void VirtualBusWatcher::scan()
 
 void VirtualBusWatcher::probeNewEntries()
 {
-    const QStringList names = QDir(m_path).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    // Cards are sockets (system entries); hidden entries are where a card binds before it shows itself.
+    const QStringList names = QDir(m_path).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &name : names) {
         if (!m_sockets.contains(name) && m_refusals.value(name) < kRetries)
             follow(name);
