@@ -1,133 +1,15 @@
 #include "detectiondevice.h"
 
+#include "win32hid.h"
+
 #include <QDebug>
 
 #include <windows.h>
-#include <dbt.h>
-#include <setupapi.h>
-extern "C" {
-#include <hidsdi.h>
-}
-
-#include <string>
-#include <vector>
 
 // Nothing is kept here: the notification registration lives as long as the native window.
 struct DetectionDevice::PlatformWatch
 {
 };
-
-namespace {
-
-// {4D1E55B2-F16F-11CF-88CB-001111000030}: the device-interface class of HID devices.
-const GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
-
-struct HidIds
-{
-    unsigned short vendorId;
-    unsigned short productId;
-};
-
-enum class DeviceChange { None, Arrival, Removal };
-
-// Asks the system to send `window` the arrivals and removals of HID interfaces. Returns 0 on
-// success, otherwise the system's error code.
-DWORD registerHidNotification(HWND window)
-{
-    DEV_BROADCAST_DEVICEINTERFACE_W filter = {};
-    filter.dbcc_size = sizeof(filter);
-    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    filter.dbcc_reserved = 0;
-    filter.dbcc_classguid = kHidInterfaceClass;
-    if (RegisterDeviceNotificationW(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE))
-        return 0;
-    const DWORD error = GetLastError();
-    return error ? error : ERROR_GEN_FAILURE;
-}
-
-// Opens one interface of the set by its device path. Sets `stop` when its detail cannot be fetched;
-// returns INVALID_HANDLE_VALUE when it cannot be opened (for instance when the system holds it).
-HANDLE openInterface(HDEVINFO set, SP_DEVICE_INTERFACE_DATA *iface, bool *stop)
-{
-    DWORD size = 0;
-    SetupDiGetDeviceInterfaceDetailW(set, iface, nullptr, 0, &size, nullptr);
-    if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) {
-        *stop = true;
-        return INVALID_HANDLE_VALUE;
-    }
-    std::vector<unsigned char> block(size);
-    auto *detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W *>(block.data());
-    // The size of the fixed part only: 6 in a 32-bit process, 8 in a 64-bit one.
-    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-    if (!SetupDiGetDeviceInterfaceDetailW(set, iface, detail, size, nullptr, nullptr)) {
-        *stop = true;
-        return INVALID_HANDLE_VALUE;
-    }
-    return CreateFileW(detail->DevicePath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-// Walks the present HID interfaces and collects the ids of every one that can be opened, in walk
-// order. The walk stops at an interface whose detail or attributes cannot be read. Returns false
-// when the set of present HID devices cannot be obtained.
-bool collectHidIds(std::vector<HidIds> *found)
-{
-    GUID hidGuid;
-    HidD_GetHidGuid(&hidGuid);
-    HDEVINFO set = SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
-    if (set == INVALID_HANDLE_VALUE)
-        return false;
-    SP_DEVICE_INTERFACE_DATA iface = {};
-    iface.cbSize = sizeof(iface);
-    SetLastError(0);
-    for (DWORD index = 0; SetupDiEnumDeviceInterfaces(set, nullptr, &hidGuid, index, &iface); ++index) {
-        if (GetLastError() == ERROR_NO_MORE_ITEMS)
-            break;
-        bool stop = false;
-        HANDLE device = openInterface(set, &iface, &stop);
-        if (stop)
-            break;
-        if (device == INVALID_HANDLE_VALUE)
-            continue;
-        HIDD_ATTRIBUTES attributes = {};
-        attributes.Size = sizeof(attributes);
-        const bool readable = HidD_GetAttributes(device, &attributes);
-        if (readable)
-            found->push_back({attributes.VendorID, attributes.ProductID});
-        CloseHandle(device);
-        if (!readable)
-            break;
-        Sleep(5);
-    }
-    SetupDiDestroyDeviceInfoList(set);
-    return true;
-}
-
-// What a WM_DEVICECHANGE tells about a device interface, and the interface's name.
-DeviceChange decodeDeviceChange(WPARAM wParam, LPARAM lParam, std::wstring *name)
-{
-    if (wParam != DBT_DEVICEARRIVAL && wParam != DBT_DEVICEREMOVECOMPLETE)
-        return DeviceChange::None;
-    const auto *header = reinterpret_cast<const DEV_BROADCAST_HDR *>(lParam);
-    if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
-        return DeviceChange::None;
-    *name = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W *>(lParam)->dbcc_name;
-    return wParam == DBT_DEVICEARRIVAL ? DeviceChange::Arrival : DeviceChange::Removal;
-}
-
-// The log line for a power or session message, or null for any other message.
-const char *powerLogLine(UINT message, WPARAM wParam)
-{
-    if (message == WM_QUERYENDSESSION)
-        return "======system poweroff,reboot or logoff======";
-    if (message == WM_POWERBROADCAST && wParam == PBT_APMQUERYSUSPEND)
-        return "======xiu mian======";
-    if (message == WM_POWERBROADCAST && wParam == PBT_APMRESUMEAUTOMATIC)
-        return "======huan xing======";
-    return nullptr;
-}
-
-} // namespace
 
 DetectionDevice::~DetectionDevice()
 {
@@ -136,19 +18,19 @@ DetectionDevice::~DetectionDevice()
 
 void DetectionDevice::startPlatformWatch()
 {
-    const DWORD error = registerHidNotification(reinterpret_cast<HWND>(winId()));
+    const unsigned long error = win32hid::registerHidNotification(reinterpret_cast<void *>(winId()));
     if (error)
         qDebug() << "register UDisk notification fail, error:" << error;
 }
 
 void DetectionDevice::scanHidDevices()
 {
-    std::vector<HidIds> found;
-    if (!collectHidIds(&found)) {
+    std::vector<win32hid::HidIds> found;
+    if (!win32hid::collectHidIds(&found)) {
         qDebug() << "NO hid device";
         return;
     }
-    for (const HidIds &ids : found)
+    for (const win32hid::HidIds &ids : found)
         interfaceArrived(vendorProductKey(ids.vendorId, ids.productId));
 }
 
@@ -157,16 +39,16 @@ bool DetectionDevice::nativeEvent(const QByteArray &eventType, void *message, lo
     const MSG *msg = static_cast<const MSG *>(message);
     if (msg->message == WM_DEVICECHANGE) {
         std::wstring name;
-        const DeviceChange change = decodeDeviceChange(msg->wParam, msg->lParam, &name);
-        if (change == DeviceChange::Arrival)
+        const win32hid::DeviceChange change = win32hid::decodeDeviceChange(msg->wParam, msg->lParam, &name);
+        if (change == win32hid::DeviceChange::Arrival)
             interfaceArrived(QString::fromStdWString(name));
-        else if (change == DeviceChange::Removal)
+        else if (change == win32hid::DeviceChange::Removal)
             interfaceRemoved(QString::fromStdWString(name));
         return true;
     }
     if (msg->message == WM_COPYDATA)
         return true;
-    if (const char *line = powerLogLine(msg->message, msg->wParam))
+    if (const char *line = win32hid::powerLogLine(msg->message, msg->wParam))
         qDebug() << line;
     return QWidget::nativeEvent(eventType, message, result);
 }
