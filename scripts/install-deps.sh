@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qtmultimedia5-dev qttools5-dev qttools5-dev-tools
+  qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qtquickcontrols2-5-dev qtmultimedia5-dev qttools5-dev qttools5-dev-tools
   libqt5multimedia5-plugins libqt5svg5-dev
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2 qml-module-qtquick-templates2
   qml-module-qtquick-layouts qml-module-qtgraphicaleffects qml-module-qttest
