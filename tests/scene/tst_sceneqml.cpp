@@ -21,6 +21,15 @@ void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QS
         previousHandler(type, context, message);
 }
 
+// The test library installs its own handler once logging starts, after this program's set-up, and does
+// not pass messages on: collecting is re-established in front of whatever handler is current.
+void collectFromNowOn()
+{
+    const QtMessageHandler current = qInstallMessageHandler(collectWarnings);
+    if (current != collectWarnings)
+        previousHandler = current;
+}
+
 } // namespace
 
 // Lets a test publish its own stand-ins under the names the scene reads, and see the warnings the
@@ -37,6 +46,7 @@ public:
     }
     Q_INVOKABLE QStringList takeWarnings()
     {
+        collectFromNowOn();
         QMutexLocker lock(&warningsLock);
         QStringList taken;
         taken.swap(collectedWarnings);
@@ -51,8 +61,6 @@ class Setup : public QObject
 {
     Q_OBJECT
 public slots:
-    void applicationAvailable() { previousHandler = qInstallMessageHandler(collectWarnings); }
-
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         engine->addImportPath(QStringLiteral("qrc:///"));
