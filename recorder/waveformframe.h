@@ -1,0 +1,52 @@
+#ifndef WAVEFORMFRAME_H
+#define WAVEFORMFRAME_H
+
+#include <QColor>
+#include <QScrollArea>
+#include <QVector>
+
+class WaveformWidget;
+
+// The scrolling frame around the waveform: it holds the chart, paints the amplitude ruler over
+// the chart's left margin, widens the chart as a take grows and pages it along with playback.
+class WaveformFrame : public QScrollArea
+{
+    Q_OBJECT
+
+public:
+    static constexpr int WidenStep = 260;  // pixels added each time the drawing reaches the edge
+    static constexpr int PlayPage = 650;   // playback scrolls in pages of this many pixels
+
+    explicit WaveformFrame(QWidget *parent = nullptr);
+
+    // Empties the chart and fits it to the frame again (a new take, or a version about to be redrawn).
+    void clear();
+    // Moves the play cursor to a position in milliseconds.
+    void setPlayPos(qint64 ms);
+    // Whether Delete may cut the selection (not while a take records).
+    void setSupportClip(bool allowed);
+    void setLaneCount(int lanes);
+    WaveformWidget *waveformWidget() const { return m_waveform; }
+
+public slots:
+    void onDrawWaveform(QVector<qreal> &data);
+
+signals:
+    void s_cutAudio(double cutStartTime, double cutEndTime);
+    void s_posChange(double playPos);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void widen();
+    void paintAmplitudeRuler();
+
+    const QColor m_rulerBackground{"#1A1B1C"};
+    const QColor m_rulerText{"#858585"};
+    WaveformWidget *m_waveform;
+    QWidget *m_ruler;
+};
+
+#endif // WAVEFORMFRAME_H

@@ -1,0 +1,224 @@
+#include "waveformwidget.h"
+
+#include <QDebug>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+// Pixel rows far outside any widget; keeps absurd levels (infinities) out of the int conversion.
+constexpr double PixelLimit = 1e7;
+
+int toPixel(double y)
+{
+    return int(qBound(-PixelLimit, y, PixelLimit));
+}
+
+} // namespace
+
+WaveformWidget::WaveformWidget(QWidget *parent)
+    : QWidget(parent), m_pixelsPerSecond(m_sampleRate / m_framesPerColumn * m_step)
+{
+    if (objectName().isEmpty())
+        setObjectName(QStringLiteral("WaveformWidget"));
+    setWindowTitle(tr("Form"));
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers its whole area
+    setFocusPolicy(Qt::ClickFocus);
+    m_rulerFont.setFamily(QStringLiteral("Times"));
+    m_rulerFont.setPixelSize(12);
+    resize(700, 316);
+}
+
+void WaveformWidget::appendLevels(const QVector<qreal> &block)
+{
+    const int x = nextX();
+    m_history.append(block);
+    update(QRect(x, 0, m_step, height()));
+    moveCursor(nextX());
+    if (nextX() >= width())
+        emit s_adjustWidth();
+}
+
+void WaveformWidget::clearWave()
+{
+    m_history.clear();
+    clearSelection();
+    update();
+}
+
+void WaveformWidget::setLaneCount(int lanes)
+{
+    m_lanes = qMax(1, lanes);  // no lane would leave nothing to divide the height by
+    update();
+}
+
+int WaveformWidget::laneHeight() const
+{
+    return (height() - m_lanes * LaneBarHeight - 10) / m_lanes;
+}
+
+void WaveformWidget::setPlayPos(qint64 ms)
+{
+    moveCursor(int(ms / 1000.0 * m_pixelsPerSecond + LeftMargin));
+}
+
+int WaveformWidget::laneCentre(int lane) const
+{
+    const int laneHigh = laneHeight();
+    return lane * (laneHigh + LaneBarHeight) + laneHigh / 2 + RulerHeight;
+}
+
+void WaveformWidget::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect area = event->rect();
+    paintBackground(painter, area);
+    paintTimeRuler(painter, area);
+    paintColumns(painter, area);
+    if (!m_selection.isEmpty())
+        painter.fillRect(m_selection & area, m_selectionColour);
+    paintCursor(painter);
+}
+
+void WaveformWidget::paintBackground(QPainter &painter, const QRect &area) const
+{
+    painter.fillRect(area, m_backgroundColour);
+    painter.setPen(QPen(m_borderColour, 2));
+    painter.drawRect(0, 0, width(), height());
+    painter.setPen(QPen(m_borderColour, 1));
+    painter.setBrush(m_laneBarColour);
+    const int laneHigh = laneHeight();
+    for (int i = 0; i < m_lanes; ++i)
+        painter.drawRect(LeftMargin, (i + 1) * laneHigh + i * LaneBarHeight + RulerHeight, width(),
+                         LaneBarHeight);
+    painter.setBrush(m_rulerColour);
+    painter.drawRect(0, 0, width(), RulerHeight);
+}
+
+// A tick per second with its number, and a shorter one per half second, for the seconds whose
+// marks can reach into the area.
+void WaveformWidget::paintTimeRuler(QPainter &painter, const QRect &area) const
+{
+    constexpr int labelReach = 60;  // wider than half of any label
+    const QFontMetrics metrics(m_rulerFont);
+    painter.setPen(m_rulerTextColour);
+    painter.setFont(m_rulerFont);
+    const double pps = m_pixelsPerSecond;
+    for (int second = qMax(0, int((area.left() - LeftMargin - labelReach) / pps));; ++second) {
+        const double x = LeftMargin + second * pps;
+        const int rx = qRound(x);
+        if (!(width() > x) || rx - labelReach > area.right())
+            break;
+        const QString label = QString::number(double(second), 'g', 6);
+        const int halfX = int(rx + pps * 0.5);
+        painter.drawLine(halfX, 0, halfX, int(m_tickHeight * 0.6));
+        painter.drawLine(rx, 0, rx, m_tickHeight);
+        painter.drawText(QPoint(rx - metrics.horizontalAdvance(label) / 2, m_tickHeight + 10), label);
+    }
+}
+
+void WaveformWidget::paintColumns(QPainter &painter, const QRect &area)
+{
+    const int first = qMax(0, (area.left() - LeftMargin) / m_step);
+    const int last = qMin(columnCount() - 1, (area.right() - LeftMargin) / m_step);
+    m_strokes.clear();
+    for (int column = first; column <= last; ++column) {
+        const int x = LeftMargin + column * m_step;
+        const qreal *pairs = m_history.values(column);
+        const int lanes = qMin(m_lanes, m_history.pairCount(column));
+        for (int lane = 0; lane < lanes; ++lane)
+            m_strokes.append(stroke(lane, x, pairs[2 * lane], pairs[2 * lane + 1]));
+    }
+    painter.setPen(QPen(m_waveColour, 1));
+    painter.drawLines(m_strokes);
+}
+
+void WaveformWidget::paintCursor(QPainter &painter) const
+{
+    painter.setPen(QPen(m_cursorColour, 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    const int x = m_cursorX - m_step;
+    painter.drawLine(x, 0, x, height());
+}
+
+// A level of 1.0 reaches 49 % of the lane height above the lane's centre line.
+QLine WaveformWidget::stroke(int lane, int x, qreal upper, qreal lower) const
+{
+    const int y0 = laneCentre(lane);
+    const double reach = laneHeight() * 0.98 * 0.5;
+    return QLine(x, toPixel(y0 - reach * upper), x, toPixel(y0 - reach * lower));
+}
+
+void WaveformWidget::moveCursor(int x)
+{
+    // The cursor line is 2 px wide around cursor x - step; repaint a little more on either side.
+    update(QRect(m_cursorX - m_step - 2, 0, 5, height()));
+    m_cursorX = x;
+    update(QRect(m_cursorX - m_step - 2, 0, 5, height()));
+}
+
+void WaveformWidget::mousePressEvent(QMouseEvent *event)
+{
+    m_selStartX = event->x();
+    clearSelection();
+    m_cursorX = qMax(LeftMargin, event->x());
+    update();
+    emit s_posChange(int((m_selStartX - LeftMargin) / m_pixelsPerSecond * 1000));
+    setFocus();
+}
+
+void WaveformWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() == Qt::NoButton)
+        return;
+    const int from = qMax(LeftMargin, m_selStartX);
+    const int to = qMax(LeftMargin, event->x());
+    m_selection = QRect(qMin(from, to), 0, qAbs(to - from), SelectionHeight);
+    update();
+}
+
+void WaveformWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_selEndX = event->x();
+}
+
+void WaveformWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Delete)
+        cutSelection();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// A selection that is no longer shown can no longer be cut.
+void WaveformWidget::clearSelection()
+{
+    m_selection = QRect();
+    m_selEndX = m_selStartX;
+}
+
+void WaveformWidget::cutSelection()
+{
+    // Only the highlighted span is cut: the part of a drag that went into the margin counts as 0 s.
+    const int from = qMax(LeftMargin, qMin(m_selStartX, m_selEndX));
+    const int to = qMax(LeftMargin, qMax(m_selStartX, m_selEndX));
+    if (from == to)
+        return;
+    if (!m_supportClip) {
+        qDebug("no SupportClip");
+        clearSelection();
+        update();
+        return;
+    }
+    const double start = (from - LeftMargin) / m_pixelsPerSecond;
+    const double end = (to - LeftMargin) / m_pixelsPerSecond;
+    const int pressX = m_selStartX;
+    clearWave();
+    // The receiver cuts the take and feeds the new version back before this returns.
+    emit s_cutAudio(start, end);
+    m_cursorX = pressX;
+    update();
+    emit s_posChange(start * 1000);
+}

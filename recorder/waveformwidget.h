@@ -1,0 +1,96 @@
+#ifndef WAVEFORMWIDGET_H
+#define WAVEFORMWIDGET_H
+
+#include "levelhistory.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLine>
+#include <QRect>
+#include <QVector>
+#include <QWidget>
+
+// A take drawn as a strip chart: one column per level block, one lane per channel, under a time
+// ruler, with a play cursor and a mouse selection that Delete cuts out.
+//
+// Nothing is cached in pixmaps: every paint draws the exposed area from the history, so a paint
+// costs the same at any length of take and the memory grows only by the history's values.
+class WaveformWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int LeftMargin = 40;   // covered by the frame's amplitude ruler
+    static constexpr int RulerHeight = 20;  // time ruler at the top
+    static constexpr int LaneBarHeight = 10;
+    static constexpr int SelectionHeight = 290;
+
+    explicit WaveformWidget(QWidget *parent = nullptr);
+
+    // Draws one column at nextX() with one stroke per lane from the block's (upper, lower) pairs
+    // (values around -1..1); lanes without a pair in the block stay empty.
+    void appendLevels(const QVector<qreal> &block);
+    // Forgets every column and the selection; the next column goes to the left margin again.
+    void clearWave();
+    void setLaneCount(int lanes);
+    void setPlayPos(qint64 ms);
+    void setSupportClip(bool allowed) { m_supportClip = allowed; }
+
+    int laneCount() const { return m_lanes; }
+    int laneHeight() const;
+    int laneCentre(int lane) const;
+    int columnCount() const { return m_history.columnCount(); }
+    int nextX() const { return LeftMargin + columnCount() * m_step; }
+    int cursorX() const { return m_cursorX; }
+    int step() const { return m_step; }
+    double pixelsPerSecond() const { return m_pixelsPerSecond; }
+    bool supportClip() const { return m_supportClip; }
+
+signals:
+    void s_adjustWidth();
+    void s_cutAudio(double cutStartTime, double cutEndTime);
+    void s_posChange(double playPos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void paintBackground(QPainter &painter, const QRect &area) const;
+    void paintTimeRuler(QPainter &painter, const QRect &area) const;
+    void paintColumns(QPainter &painter, const QRect &area);
+    void paintCursor(QPainter &painter) const;
+    QLine stroke(int lane, int x, qreal upper, qreal lower) const;
+    void moveCursor(int x);
+    void clearSelection();
+    void cutSelection();
+
+    const int m_sampleRate = 48000;
+    const double m_framesPerColumn = 1920.0;
+    const int m_step = 1;
+    const int m_tickHeight = 6;
+    const double m_pixelsPerSecond;
+    const QColor m_waveColour{"#5E17CC"};
+    const QColor m_backgroundColour{"#1E1F21"};
+    const QColor m_borderColour{"#1A1B1C"};
+    const QColor m_laneBarColour{"#2B2C2E"};
+    const QColor m_cursorColour{"#FF7A02"};
+    const QColor m_rulerColour{"#1A1B1C"};
+    const QColor m_rulerTextColour{"#858585"};
+    const QColor m_selectionColour{235, 239, 255, 150};
+    QFont m_rulerFont;
+
+    int m_lanes = 2;
+    int m_cursorX = LeftMargin;
+    int m_selStartX = 0;
+    int m_selEndX = 0;
+    QRect m_selection;  // the highlight; empty when nothing is selected
+    bool m_supportClip = true;
+    LevelHistory m_history;
+    QVector<QLine> m_strokes;  // reused by every paint
+};
+
+#endif // WAVEFORMWIDGET_H

@@ -1,0 +1,340 @@
+#include "pixels.h"
+#include "recorder/waveformwidget.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <limits>
+
+namespace {
+
+using Runs = QVector<QPair<int, int>>;
+const QColor Wave("#5E17CC");
+const QColor Background("#1E1F21");
+const QColor Border("#1A1B1C");
+const QColor LaneBar("#2B2C2E");
+const QColor Cursor("#FF7A02");
+const QColor Ruler("#1A1B1C");
+const QColor RulerText("#858585");
+
+void mouse(QWidget *widget, QEvent::Type type, int x, Qt::MouseButtons held)
+{
+    const QPoint pos(x, 100);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void drag(QWidget *widget, int from, int to)
+{
+    mouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    mouse(widget, QEvent::MouseMove, to, Qt::LeftButton);
+    mouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+// What a pixel becomes under the selection highlight.
+bool isHighlighted(const QImage &after, const QImage &before, int x, int y)
+{
+    const QColor b(before.pixel(x, y));
+    const QColor a(after.pixel(x, y));
+    auto blend = [](int under, int over) { return (over * 150 + under * (255 - 150)) / 255; };
+    return qAbs(a.red() - blend(b.red(), 235)) <= 2 && qAbs(a.green() - blend(b.green(), 239)) <= 2
+           && qAbs(a.blue() - blend(b.blue(), 255)) <= 2;
+}
+
+} // namespace
+
+class TestWaveformWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void strokesSitInTheirLanes();
+    void blocksWithoutPairsDrawOnlyWhatTheyHold();
+    void geometryFollowsLaneCountAndHeight();
+    void backgroundAndTimeRuler();
+    void pressMovesTheCursorAndThePlayPosition();
+    void selectingAndCuttingASpan();
+    void cuttingIsRefusedWhileRecording();
+    void onlyTheHighlightedSpanIsCut();
+    void clearForgetsColumnsAndSelection();
+
+private:
+    WaveformWidget *m_widget = nullptr;
+};
+
+void TestWaveformWidget::init()
+{
+    m_widget = new WaveformWidget;
+    m_widget->resize(700, 230);
+    m_widget->show();
+    m_widget->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_widget));
+    QCOMPARE(m_widget->laneHeight(), 100);
+}
+
+void TestWaveformWidget::cleanup()
+{
+    delete m_widget;
+}
+
+void TestWaveformWidget::strokesSitInTheirLanes()
+{
+    WaveformWidget &w = *m_widget;
+    w.appendLevels({0.5, -0.5, 1.0, -1.0});
+    QCOMPARE(w.nextX(), 41);
+    // The cursor follows the drawing and covers the newest column.
+    QImage image = pixels::grab(&w);
+    QVERIFY(pixels::is(image, 40, 100, Cursor));
+    QVERIFY(pixels::is(image, 39, 100, Cursor));
+
+    w.appendLevels({0.0, 0.0, 0.2, 0.2});
+    w.setPlayPos(10000);
+    image = pixels::grab(&w);
+    QCOMPARE(pixels::runs(image, 40, Wave), (Runs{{45, 94}, {131, 229}}));
+    QCOMPARE(pixels::runs(image, 41, Wave), (Runs{{70, 70}, {170, 170}}));
+    QVERIFY(pixels::runs(image, 42, Wave).isEmpty());
+    // The cursor of 10 s: 25 px per second from the margin, drawn one step left, 2 px wide.
+    QCOMPARE(w.cursorX(), 290);
+    QCOMPARE(pixels::runs(image, 289, Cursor), (Runs{{0, 229}}));
+    QCOMPARE(pixels::runs(image, 288, Cursor), (Runs{{0, 229}}));
+    QVERIFY(pixels::runs(image, 287, Cursor).isEmpty());
+    QVERIFY(pixels::runs(image, 290, Cursor).isEmpty());
+    QVERIFY(pixels::runs(image, 40, Cursor).isEmpty());
+}
+
+void TestWaveformWidget::blocksWithoutPairsDrawOnlyWhatTheyHold()
+{
+    WaveformWidget &w = *m_widget;
+    const double inf = std::numeric_limits<double>::infinity();
+    w.appendLevels({});
+    w.appendLevels({0.5});
+    w.appendLevels({0.5, -0.5});
+    w.appendLevels({0.5, -0.5, 0.5, -0.5, 1.0, -1.0});
+    w.appendLevels({inf, -inf, std::numeric_limits<double>::quiet_NaN(), 0.0});
+    QCOMPARE(w.columnCount(), 5);
+    QCOMPARE(w.nextX(), 45);
+    w.setPlayPos(10000);
+    const QImage image = pixels::grab(&w);
+    QVERIFY(pixels::runs(image, 40, Wave).isEmpty());
+    QVERIFY(pixels::runs(image, 41, Wave).isEmpty());
+    QCOMPARE(pixels::runs(image, 42, Wave), (Runs{{45, 94}}));
+    QCOMPARE(pixels::runs(image, 43, Wave), (Runs{{45, 94}, {155, 204}}));
+    // Levels without bounds run off the widget instead of wrapping around.
+    QCOMPARE(pixels::runs(image, 44, Wave), (Runs{{0, 229}}));
+}
+
+void TestWaveformWidget::geometryFollowsLaneCountAndHeight()
+{
+    WaveformWidget &w = *m_widget;
+    w.appendLevels({0.5, -0.5, 1.0, -1.0});
+    w.setPlayPos(10000);
+
+    w.setLaneCount(1);
+    QCOMPARE(w.laneHeight(), 210);
+    QCOMPARE(pixels::runs(pixels::grab(&w), 40, Wave), (Runs{{73, 176}}));
+    w.setLaneCount(0);  // taken as one lane
+    QCOMPARE(w.laneCount(), 1);
+    QCOMPARE(w.laneHeight(), 210);
+
+    w.setLaneCount(3);
+    QCOMPARE(w.laneHeight(), 63);
+    QImage image = pixels::grab(&w);
+    QCOMPARE(pixels::runs(image, 40, Wave), (Runs{{35, 66}, {93, 154}}));
+    // Lane bars: outlined at y 83, 156 and 229, filled between, from x 40 on.
+    for (int top : {83, 156}) {
+        QVERIFY(pixels::is(image, 300, top, Border));
+        QVERIFY(pixels::is(image, 300, top + 5, LaneBar));
+        QVERIFY(pixels::is(image, 39, top + 5, Background));
+    }
+
+    w.setLaneCount(2);
+    w.resize(700, 330);
+    QTRY_COMPARE(w.height(), 330);
+    QCOMPARE(w.laneHeight(), 150);
+    image = pixels::grab(&w);
+    QCOMPARE(pixels::runs(image, 40, Wave), (Runs{{58, 131}, {181, 328}}));
+}
+
+void TestWaveformWidget::backgroundAndTimeRuler()
+{
+    WaveformWidget &w = *m_widget;
+    const QImage image = pixels::grab(&w);
+    QVERIFY(pixels::is(image, 300, 60, Background));
+    QVERIFY(pixels::is(image, 20, 60, Background));
+    QVERIFY(pixels::is(image, 300, 120, Border));
+    QVERIFY(pixels::is(image, 300, 125, LaneBar));
+    QVERIFY(pixels::is(image, 30, 125, Background));
+    QVERIFY(pixels::is(image, 300, 19, Ruler));
+
+    // Labels 0 to 26 fit a 700-px ruler, each centred under its whole-second tick.
+    int oneDigitWidth = 0;
+    int twoDigitWidth = 0;
+    for (int second = 0; second <= 26; ++second) {
+        const int x = 40 + 25 * second;
+        // Whole-second ticks 6 px long, half-second ticks 3 px (the last one is beyond the edge).
+        for (int y = 0; y <= 6; ++y) {
+            QVERIFY(pixels::is(image, x, y, RulerText));
+            QVERIFY(x + 12 >= w.width() || pixels::is(image, x + 12, y, y <= 3 ? RulerText : Ruler));
+        }
+        const QPair<int, int> label = pixels::extentOfOther(image, QRect(x - 11, 8, 23, 10), Ruler);
+        QVERIFY2(label.first >= 0, qPrintable(QString("no label at second %1").arg(second)));
+        QVERIFY(qAbs((label.first + label.second) / 2 - x) <= 2);
+        int &width = second < 10 ? oneDigitWidth : twoDigitWidth;
+        width = qMax(width, label.second - label.first + 1);
+    }
+    QVERIFY(oneDigitWidth >= 4);
+    QVERIFY(twoDigitWidth > oneDigitWidth + 3);
+}
+
+void TestWaveformWidget::pressMovesTheCursorAndThePlayPosition()
+{
+    WaveformWidget &w = *m_widget;
+    QSignalSpy position(&w, &WaveformWidget::s_posChange);
+    mouse(&w, QEvent::MouseButtonPress, 20, Qt::LeftButton);
+    QCOMPARE(position.count(), 1);
+    QCOMPARE(position.last().first().toDouble(), -800.0);
+    QCOMPARE(w.cursorX(), 40);
+    QImage image = pixels::grab(&w);
+    QVERIFY(pixels::is(image, 39, 100, Cursor));
+    QVERIFY(pixels::is(image, 38, 100, Cursor));
+    QVERIFY(!pixels::is(image, 40, 100, Cursor));
+    QCOMPARE(QApplication::focusWidget(), &w);
+
+    mouse(&w, QEvent::MouseButtonPress, 116, Qt::LeftButton);
+    QCOMPARE(position.last().first().toDouble(), 3040.0);
+    image = pixels::grab(&w);
+    QVERIFY(pixels::is(image, 115, 100, Cursor));
+    QVERIFY(!pixels::is(image, 39, 100, Cursor));
+}
+
+void TestWaveformWidget::selectingAndCuttingASpan()
+{
+    WaveformWidget &w = *m_widget;
+    for (int i = 0; i < 200; ++i)
+        w.appendLevels({(i % 10) / 10.0, -0.3, 0.4, -(i % 7) / 7.0});
+    QStringList events;
+    int columnsAtCut = -1;
+    connect(&w, &WaveformWidget::s_cutAudio, this, [&](double start, double end) {
+        events << QString("cut %1 %2").arg(start).arg(end);
+        columnsAtCut = w.columnCount();
+        for (int i = 0; i < 3; ++i)
+            w.appendLevels({0.5, -0.5, 0.5, -0.5});  // the new version, fed back at once
+    });
+    connect(&w, &WaveformWidget::s_posChange, this, [&](double ms) { events << QString("pos %1").arg(ms); });
+
+    const QImage before = pixels::grab(&w);
+    mouse(&w, QEvent::MouseButtonPress, 140, Qt::LeftButton);
+    mouse(&w, QEvent::MouseMove, 90, Qt::LeftButton);
+    QImage image = pixels::grab(&w);
+    for (int y : {10, 60, 150, 225}) {
+        for (int x : {90, 115, 137})
+            QVERIFY2(isHighlighted(image, before, x, y), qPrintable(QString("%1,%2").arg(x).arg(y)));
+        QCOMPARE(image.pixel(89, y), before.pixel(89, y));
+        QCOMPARE(image.pixel(141, y), before.pixel(141, y));
+    }
+    mouse(&w, QEvent::MouseButtonRelease, 90, Qt::NoButton);
+
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(events, (QStringList{"pos 4000", "cut 2 4", "pos 2000"}));
+    QCOMPARE(columnsAtCut, 0);
+    QCOMPARE(w.columnCount(), 3);
+    image = pixels::grab(&w);
+    QCOMPARE(pixels::runs(image, 42, Wave), (Runs{{45, 94}, {155, 204}}));
+    QVERIFY(pixels::runs(image, 43, Wave).isEmpty());
+    QCOMPARE(pixels::runs(image, 139, Cursor), (Runs{{0, 229}}));
+    QVERIFY(pixels::is(image, 115, 60, Background));  // no highlight left
+
+    // The highlight is gone, so a second Delete has nothing to cut.
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(events.size(), 3);
+    QCOMPARE(w.columnCount(), 3);
+}
+
+void TestWaveformWidget::cuttingIsRefusedWhileRecording()
+{
+    WaveformWidget &w = *m_widget;
+    for (int i = 0; i < 80; ++i)
+        w.appendLevels({0.8, -0.8, 0.6, -0.6});
+    w.setPlayPos(20000);
+    QSignalSpy cuts(&w, &WaveformWidget::s_cutAudio);
+    w.setSupportClip(false);
+    const QImage before = pixels::grab(&w);
+    drag(&w, 60, 100);
+    QVERIFY(isHighlighted(pixels::grab(&w), before, 80, 60));
+
+    QTest::ignoreMessage(QtDebugMsg, "no SupportClip");
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(cuts.count(), 0);
+    QCOMPARE(w.columnCount(), 80);
+    QCOMPARE(pixels::grab(&w).pixel(80, 60), before.pixel(80, 60));
+
+    // Once the take is finished, the refused selection does not come back to be cut unseen.
+    w.setSupportClip(true);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(cuts.count(), 0);
+    drag(&w, 60, 100);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(cuts.count(), 1);
+    QCOMPARE(cuts.last().at(0).toDouble(), 0.8);
+    QCOMPARE(cuts.last().at(1).toDouble(), 2.4);
+}
+
+void TestWaveformWidget::onlyTheHighlightedSpanIsCut()
+{
+    WaveformWidget &w = *m_widget;
+    for (int i = 0; i < 150; ++i)
+        w.appendLevels({0.8, -0.8, 0.6, -0.6});
+    w.setPlayPos(20000);
+    QSignalSpy cuts(&w, &WaveformWidget::s_cutAudio);
+    QSignalSpy position(&w, &WaveformWidget::s_posChange);
+
+    // A click selects nothing; neither does a drag within the margin.
+    mouse(&w, QEvent::MouseButtonPress, 100, Qt::LeftButton);
+    mouse(&w, QEvent::MouseButtonRelease, 100, Qt::NoButton);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    drag(&w, 10, 30);
+    QCOMPARE(position.last().first().toDouble(), -1200.0);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(cuts.count(), 0);
+
+    // A drag into the margin highlights from the margin on, and cuts from 0 s.
+    const QImage before = pixels::grab(&w);
+    drag(&w, 140, 10);
+    const QImage image = pixels::grab(&w);
+    QVERIFY(isHighlighted(image, before, 40, 60));
+    QVERIFY(pixels::is(image, 39, 60, Background));
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(cuts.count(), 1);
+    QCOMPARE(cuts.last().at(0).toDouble(), 0.0);
+    QCOMPARE(cuts.last().at(1).toDouble(), 4.0);
+    QCOMPARE(position.last().first().toDouble(), 0.0);
+}
+
+void TestWaveformWidget::clearForgetsColumnsAndSelection()
+{
+    WaveformWidget &w = *m_widget;
+    for (int i = 0; i < 50; ++i)
+        w.appendLevels({0.8, -0.8, 0.6, -0.6});
+    drag(&w, 50, 80);
+    w.clearWave();
+    QCOMPARE(w.columnCount(), 0);
+    QCOMPARE(w.nextX(), 40);
+    w.setPlayPos(20000);
+    const QImage image = pixels::grab(&w);
+    QCOMPARE(pixels::count(image, QRect(40, 21, 100, 200), Wave), 0);
+    QVERIFY(pixels::is(image, 60, 60, Background));
+    QSignalSpy cuts(&w, &WaveformWidget::s_cutAudio);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(cuts.count(), 0);
+    w.appendLevels({0.5, -0.5, 0.5, -0.5});
+    w.setPlayPos(20000);
+    QCOMPARE(pixels::runs(pixels::grab(&w), 40, Wave), (Runs{{45, 94}, {155, 204}}));
+}
+
+QTEST_MAIN(TestWaveformWidget)
+#include "tst_waveformwidget.moc"
