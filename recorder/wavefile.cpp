@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -14,27 +15,51 @@ constexpr quint16 FormatExtensible = 0xFFFE;
 const char PcmSubFormat[16] = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
                                char(0x80), 0x00, 0x00, char(0xAA), 0x00, 0x38, char(0x9B), 0x71};
 constexpr qint64 ReadBufferBytes = 128 * 1024;  // stays in the CPU cache between read and fold
-constexpr int FoldWidth = 16;                   // samples folded side by side in the fast path
+constexpr int LaneCount = 8;
+constexpr int FoldWidth = 2 * LaneCount;  // samples folded side by side in the fast path
 constexpr qreal NoMinimum = 2147483647.0;
 
-// Lane-wise maximum or minimum of `rows` consecutive rows of `width` samples into acc. The
-// fixed-width branch is the common case (1, 2, 4, 8 or 16 channels) and compiles to vector code.
-template <bool Maximum>
-void foldRows(const qint16 *samples, int rows, int width, qint16 *acc)
+// Eight samples side by side: each loop over a fixed eight lanes compiles to one vector instruction.
+struct Lanes
 {
-    auto pick = [](qint16 a, qint16 b) { return Maximum ? (b > a ? b : a) : (b < a ? b : a); };
-    if (width == FoldWidth) {
-        qint16 lanes[FoldWidth];
-        std::memcpy(lanes, acc, sizeof lanes);
-        for (int r = 0; r < rows; ++r, samples += FoldWidth)
-            for (int t = 0; t < FoldWidth; ++t)
-                lanes[t] = pick(lanes[t], samples[t]);
-        std::memcpy(acc, lanes, sizeof lanes);
-        return;
+    qint16 v[LaneCount];
+};
+
+inline void raiseLanes(Lanes &hi, const qint16 *s)
+{
+    for (int t = 0; t < LaneCount; ++t)
+        hi.v[t] = s[t] > hi.v[t] ? s[t] : hi.v[t];
+}
+
+inline void lowerLanes(Lanes &lo, const qint16 *s)
+{
+    for (int t = 0; t < LaneCount; ++t)
+        lo.v[t] = s[t] < lo.v[t] ? s[t] : lo.v[t];
+}
+
+// Lane-wise maxima over all `rows` rows of FoldWidth samples, minima over the rows from `minFrom`
+// on, reading each row once.
+void foldRows(const qint16 *s, int rows, int minFrom, qint16 *maxima, qint16 *minima)
+{
+    Lanes hi[2];
+    Lanes lo[2];
+    for (Lanes &l : hi)
+        std::fill(l.v, l.v + LaneCount, qint16(-32768));
+    for (Lanes &l : lo)
+        std::fill(l.v, l.v + LaneCount, qint16(32767));
+    int r = 0;
+    for (; r < minFrom; ++r, s += FoldWidth) {
+        raiseLanes(hi[0], s);
+        raiseLanes(hi[1], s + LaneCount);
     }
-    for (int r = 0; r < rows; ++r, samples += width)
-        for (int t = 0; t < width; ++t)
-            acc[t] = pick(acc[t], samples[t]);
+    for (; r < rows; ++r, s += FoldWidth) {
+        raiseLanes(hi[0], s);
+        raiseLanes(hi[1], s + LaneCount);
+        lowerLanes(lo[0], s);
+        lowerLanes(lo[1], s + LaneCount);
+    }
+    std::memcpy(maxima, hi, sizeof hi);
+    std::memcpy(minima, lo, sizeof lo);
 }
 
 // Reads until `bytes` arrived or the file ends; returns what arrived.
@@ -170,6 +195,7 @@ void WaveFile::readBlocks(QFile &file, qint64 frames)
     const qint64 blockBytes = blockSamples * 2;
     const int blocksPerRead = int(qMax<qint64>(1, ReadBufferBytes / blockBytes));
     m_samples.resize(int(blocksPerRead * blockSamples));
+    m_risingRun.resize(channels);
     for (qint64 left = frames / FramesPerBlock; left > 0;) {
         const int wanted = int(qMin<qint64>(left, blocksPerRead));
         char *raw = reinterpret_cast<char *>(m_samples.data());
@@ -183,20 +209,47 @@ void WaveFile::readBlocks(QFile &file, qint64 frames)
     }
 }
 
-// Per channel the pair a sequential scan would give with "if x > maximum, maximum := x;
-// otherwise, if x < minimum, minimum := x", starting from (-2147483648, 2147483647), in vector
-// code. The maximum is the plain maximum. The minimum skips exactly the samples that raised the
-// maximum; those that matter all lie in the block's strictly rising start (every later sample that
-// is a new maximum is above a sample of that start), so the minimum is the plain minimum of the
-// frames after that start, or NoMinimum when the whole block rises.
-void WaveFile::emitBlock(const qint16 *s)
+void WaveFile::emitBlock(const qint16 *samples)
+{
+    m_block.resize(2 * m_header.channelCount);
+    if (FoldWidth % m_header.channelCount == 0)
+        foldBlock(samples);
+    else
+        scanBlock(samples);
+    emit s_waveformData(m_block);
+}
+
+// Per channel, starting from (-2147483648, 2147483647): "if x > maximum, maximum := x; otherwise,
+// if x < minimum, minimum := x" over the frames in order.
+void WaveFile::scanBlock(const qint16 *s)
 {
     const int channels = m_header.channelCount;
-    const int width = FoldWidth % channels == 0 ? FoldWidth : channels;
-    const int framesPerRow = width / channels;
+    for (int c = 0; c < channels; ++c) {
+        qint32 hi = std::numeric_limits<qint32>::min();
+        qint32 lo = std::numeric_limits<qint32>::max();
+        for (int f = 0; f < FramesPerBlock; ++f) {
+            const qint16 x = s[f * channels + c];
+            if (x > hi)
+                hi = x;
+            else if (x < lo)
+                lo = x;
+        }
+        m_block[2 * c] = hi;
+        m_block[2 * c + 1] = lo;
+    }
+}
+
+// The same pairs as scanBlock, in vector code, for channel counts that divide FoldWidth. The
+// maximum is the plain maximum. The minimum leaves out the samples that raise the maximum: the
+// whole strictly rising start of the block, and later samples that lie above the first sample after
+// that start, so never below the other samples' minimum. It is thus the plain minimum of the frames
+// after the rising start, or 2147483647 when the whole block rises.
+void WaveFile::foldBlock(const qint16 *s)
+{
+    const int channels = m_header.channelCount;
+    const int framesPerRow = FoldWidth / channels;
     const int rows = FramesPerBlock / framesPerRow;
 
-    m_risingRun.resize(channels);
     int longestRun = 0;
     for (int c = 0; c < channels; ++c) {
         int run = 1;
@@ -207,20 +260,14 @@ void WaveFile::emitBlock(const qint16 *s)
     }
     // Rows from here on hold no frame of any channel's rising start.
     const int firstMinRow = (longestRun + framesPerRow - 1) / framesPerRow;
+    qint16 maxima[FoldWidth];
+    qint16 minima[FoldWidth];
+    foldRows(s, rows, firstMinRow, maxima, minima);
 
-    m_lanes.resize(2 * width);
-    qint16 *maxima = m_lanes.data();
-    qint16 *minima = maxima + width;
-    std::fill(maxima, maxima + width, qint16(-32768));
-    std::fill(minima, minima + width, qint16(32767));
-    foldRows<true>(s, rows, width, maxima);
-    foldRows<false>(s + firstMinRow * width, rows - firstMinRow, width, minima);
-
-    m_block.resize(2 * channels);
     for (int c = 0; c < channels; ++c) {
         int hi = -32768;
         int lo = 32767;
-        for (int lane = c; lane < width; lane += channels) {
+        for (int lane = c; lane < FoldWidth; lane += channels) {
             hi = qMax<int>(hi, maxima[lane]);
             lo = qMin<int>(lo, minima[lane]);
         }
@@ -229,5 +276,4 @@ void WaveFile::emitBlock(const qint16 *s)
         m_block[2 * c] = hi;
         m_block[2 * c + 1] = m_risingRun[c] == FramesPerBlock ? NoMinimum : lo;
     }
-    emit s_waveformData(m_block);
 }

@@ -55,11 +55,12 @@ private:
     bool checkFormat(const QByteArray &extension);
     void readBlocks(QFile &file, qint64 frames);
     void emitBlock(const qint16 *samples);
+    void scanBlock(const qint16 *samples);
+    void foldBlock(const qint16 *samples);
 
     WaveHeader m_header;
     QString m_error;
     QVector<qint16> m_samples;  // read buffer, whole blocks
-    QVector<qint16> m_lanes;    // per-lane maxima then minima for the block kernel
     QVector<int> m_risingRun;   // per channel: length of the strictly rising start of the block
     QVector<qreal> m_block;
 };

@@ -24,6 +24,9 @@ WaveformFrame::WaveformFrame(QWidget *parent)
     if (parent)
         resize(parent->size());
     setWidget(m_waveform);
+    // The chart paints all of its area itself. Left opaque (the scroll area makes it so), it would
+    // be repainted on its own, over the amplitude ruler that lies on top of it.
+    m_waveform->setAutoFillBackground(false);
     m_waveform->resize(width() - 2, height() - 125);
     connect(m_waveform, &WaveformWidget::s_adjustWidth, this, &WaveformFrame::widen);
 

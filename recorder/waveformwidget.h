@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QLine>
 #include <QRect>
 #include <QVector>
 #include <QWidget>
@@ -63,7 +62,7 @@ private:
     void paintTimeRuler(QPainter &painter, const QRect &area) const;
     void paintColumns(QPainter &painter, const QRect &area);
     void paintCursor(QPainter &painter) const;
-    QLine stroke(int lane, int x, qreal upper, qreal lower) const;
+    QRect stroke(int lane, int x, qreal upper, qreal lower) const;
     void moveCursor(int x);
     void clearSelection();
     void cutSelection();
@@ -90,7 +89,7 @@ private:
     QRect m_selection;  // the highlight; empty when nothing is selected
     bool m_supportClip = true;
     LevelHistory m_history;
-    QVector<QLine> m_strokes;  // reused by every paint
+    QVector<QRect> m_strokes;  // reused by every paint
 };
 
 #endif // WAVEFORMWIDGET_H

@@ -1,8 +1,7 @@
-#include "pixels.h"
+#include "waveformtesting.h"
 #include "recorder/waveformwidget.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -10,29 +9,10 @@
 
 namespace {
 
-using Runs = QVector<QPair<int, int>>;
-const QColor Wave("#5E17CC");
-const QColor Background("#1E1F21");
-const QColor Border("#1A1B1C");
-const QColor LaneBar("#2B2C2E");
-const QColor Cursor("#FF7A02");
-const QColor Ruler("#1A1B1C");
-const QColor RulerText("#858585");
-
-void mouse(QWidget *widget, QEvent::Type type, int x, Qt::MouseButtons held)
-{
-    const QPoint pos(x, 100);
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void drag(QWidget *widget, int from, int to)
-{
-    mouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    mouse(widget, QEvent::MouseMove, to, Qt::LeftButton);
-    mouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
-}
+using namespace colours;
+using input::drag;
+using input::mouse;
+using pixels::Runs;
 
 // What a pixel becomes under the selection highlight.
 bool isHighlighted(const QImage &after, const QImage &before, int x, int y)

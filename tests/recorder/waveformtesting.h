@@ -1,14 +1,33 @@
-#ifndef PIXELS_H
-#define PIXELS_H
+#ifndef WAVEFORMTESTING_H
+#define WAVEFORMTESTING_H
 
-// Reading what a widget really painted: grab it and look at pixels.
+// Helpers for the waveform view's tests: the view's colours, what a widget really painted (grab
+// it and read pixels), and mouse input with the buttons held.
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
 
+namespace colours {
+
+const QColor Wave("#5E17CC");
+const QColor Background("#1E1F21");
+const QColor Border("#1A1B1C");
+const QColor LaneBar("#2B2C2E");
+const QColor Cursor("#FF7A02");
+const QColor Ruler("#1A1B1C");
+const QColor RulerText("#858585");
+const QColor RulerBackground("#1A1B1C");  // the amplitude ruler
+
+} // namespace colours
+
 namespace pixels {
+
+using Runs = QVector<QPair<int, int>>;
+
 
 inline QImage grab(QWidget *widget, const QRect &area = QRect(QPoint(0, 0), QSize(-1, -1)))
 {
@@ -21,9 +40,9 @@ inline bool is(const QImage &image, int x, int y, const QColor &colour)
 }
 
 // The rows of column x that hold the colour, as [first, last] runs.
-inline QVector<QPair<int, int>> runs(const QImage &image, int x, const QColor &colour)
+inline Runs runs(const QImage &image, int x, const QColor &colour)
 {
-    QVector<QPair<int, int>> result;
+    Runs result;
     for (int y = 0; y < image.height(); ++y) {
         if (!is(image, x, y, colour))
             continue;
@@ -64,4 +83,23 @@ inline QPair<int, int> extentOfOther(const QImage &image, const QRect &area, con
 
 } // namespace pixels
 
-#endif // PIXELS_H
+namespace input {
+
+inline void mouse(QWidget *widget, QEvent::Type type, int x, Qt::MouseButtons held = Qt::LeftButton)
+{
+    const QPoint pos(x, 100);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+inline void drag(QWidget *widget, int from, int to)
+{
+    mouse(widget, QEvent::MouseButtonPress, from);
+    mouse(widget, QEvent::MouseMove, to);
+    mouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+} // namespace input
+
+#endif // WAVEFORMTESTING_H
