@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test headless: one X server for the whole suite (Qt Quick needs OpenGL).
+# Runs every test headless: one X server of its own for the whole suite (Qt Quick needs OpenGL).
 set -u
+here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-build}
 cd "$build" || exit 1
-if [ -n "${DISPLAY:-}" ] && [ -z "${VELORA_FORCE_XVFB:-}" ]; then
-  exec ctest --output-on-failure -j 2
-fi
-exec xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j 2
+exec "$here/with-xvfb.sh" ctest --output-on-failure -j 2
