@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test test-windows bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -15,6 +15,10 @@ run: deps build
 
 test: deps build
 	@scripts/test.sh $(BUILD)
+
+# The Windows code cross-compiled with MinGW-w64 and its tests run headless under wine64.
+test-windows:
+	@scripts/test-windows.sh $(BUILD)
 
 bench: deps build
 	@scripts/bench.sh $(BUILD)
