@@ -1,6 +1,8 @@
 #ifndef CARDPROTOCOL_H
 #define CARDPROTOCOL_H
 
+#include "cardcodes.h"
+
 #include <QByteArray>
 #include <QVector>
 
@@ -15,21 +17,6 @@
 //   "Fast_WriteI2C_ById 0C76 1000 82 240 0 8 3000 0 6 : 00 00 00 21 1D 23 1C 11"  ->  "0"
 //   "GetGpioEx_ById 0C76 1000 2 1"  ->  "0 : 01"
 namespace CardProtocol {
-
-// Result codes of the stand-in library and the virtual card; 0 is success.
-enum Code {
-    Ok = 0,
-    NoCard = 1001,           // no card with this vendor and product id on the bus
-    CardLost = 1002,         // the card went away (or stopped answering) during the call
-    NotServed = 1003,        // an entry point the program never calls
-    BadArgument = 1004,      // a null buffer, a length other than the block's, a GPIO beyond 3
-    GpioHigh = 2001,         // an I2C transfer while GPIO 0 is high
-    NoSuchRegister = 2002,   // an unknown slave or register, or a write to a read-only block
-    NotAcknowledged = 2003,  // a write the GPIO 1 / GPIO 3 handshake did not complete
-    LineNotDriven = 2004,    // setting a GPIO line whose mode leaves it to the card
-    BusNotConfigured = 2005, // an I2C transfer before the fast I2C bus was configured
-    ChipSilent = 2006,       // the chip did not answer the information query
-};
 
 struct Request
 {
