@@ -1,0 +1,42 @@
+# cmake -DOBJDUMP=<objdump> -DDLL=<dll> -DENTRIES=<vendorentrypoints.h> -P checkexports.cmake
+# Fails unless the DLL exports exactly the vendor library's entry points under their plain names
+# (no decoration of the calling convention, nothing more, nothing less).
+execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "objdump cannot read ${DLL}")
+endif()
+# The name table lists one "[ordinal] name" per line and ends at the first empty line.
+string(REPLACE "\n" ";" dump_lines "${dump}")
+set(exported)
+set(in_table FALSE)
+foreach(line IN LISTS dump_lines)
+  if(line MATCHES "Ordinal/Name Pointer\\] Table")
+    set(in_table TRUE)
+  elseif(in_table AND line MATCHES "^[ \t]*\\[ *[0-9]+\\] (.+)$")
+    list(APPEND exported "${CMAKE_MATCH_1}")
+  elseif(in_table)
+    break()
+  endif()
+endforeach()
+list(SORT exported)
+
+file(READ ${ENTRIES} header)
+string(REGEX MATCHALL "X\\([A-Za-z0-9_]+," entries "${header}")
+set(expected)
+foreach(entry IN LISTS entries)
+  string(REGEX REPLACE "X\\(([A-Za-z0-9_]+)," "DLL3S_\\1" name "${entry}")
+  list(APPEND expected ${name})
+endforeach()
+list(SORT expected)
+
+list(LENGTH exported exported_count)
+list(LENGTH expected expected_count)
+if(NOT exported STREQUAL expected)
+  set(missing ${expected})
+  list(REMOVE_ITEM missing ${exported})
+  set(extra ${exported})
+  list(REMOVE_ITEM extra ${expected})
+  message(FATAL_ERROR "${DLL}: ${exported_count} exports, ${expected_count} entry points; "
+    "missing: ${missing}; not entry points: ${extra}")
+endif()
+message(STATUS "${DLL}: the ${exported_count} entry points, undecorated")
