@@ -25,27 +25,27 @@ void MainWidget::bringToFront()
 
 bool MainWidget::nativeEvent(const QByteArray &eventType, void *message, long *result)
 {
+    using win32shell::WindowEvent;
     const MSG *msg = static_cast<const MSG *>(message);
-    switch (msg->message) {
-    case WM_COPYDATA: {
-        // Only the activation request does something; any other data block is swallowed.
-        const auto *data = reinterpret_cast<const COPYDATASTRUCT *>(msg->lParam);
-        const bool activation = data && data->dwData == SingleInstance::activationTag;
-        if (activation)
-            bringToFront();
-        *result = activation ? TRUE : FALSE;
+    switch (win32shell::decodeWindowMessage(msg->message, msg->wParam, msg->lParam, SingleInstance::activationTag)) {
+    case WindowEvent::Activation:
+        bringToFront();
+        *result = TRUE;
         return true;
-    }
-    case WM_QUERYENDSESSION:
+    case WindowEvent::OtherCopyData:
+        // Only the activation request does something; any other data block is swallowed.
+        *result = FALSE;
+        return true;
+    case WindowEvent::SessionEnding:
         m_powerLog->prepareForShutdown(true);
         break;
-    case WM_POWERBROADCAST:
-        if (msg->wParam == PBT_APMSUSPEND)
-            m_powerLog->prepareForSleep(true);
-        else if (msg->wParam == PBT_APMRESUMEAUTOMATIC)
-            m_powerLog->prepareForSleep(false);
+    case WindowEvent::Suspending:
+        m_powerLog->prepareForSleep(true);
         break;
-    default:
+    case WindowEvent::Resumed:
+        m_powerLog->prepareForSleep(false);
+        break;
+    case WindowEvent::None:
         break;
     }
     return QWidget::nativeEvent(eventType, message, result);

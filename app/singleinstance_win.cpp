@@ -9,7 +9,7 @@ void SingleInstance::clearStaleSegment()
 
 void SingleInstance::requestActivation(quint32 handle)
 {
-    win32shell::sendActivation(reinterpret_cast<void *>(quintptr(handle)), activationTag);
+    win32shell::sendActivation(win32shell::windowFromStoredHandle(handle), activationTag);
 }
 
 void SingleInstance::listen()

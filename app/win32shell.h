@@ -2,6 +2,9 @@
 #define WIN32SHELL_H
 
 #include <cstddef>
+#include <cstdint>
+
+struct _EXCEPTION_POINTERS;
 
 // The Windows calls of the application shell, kept free of Qt so that they build and can be tried on
 // their own. Window handles are passed as void *.
@@ -18,11 +21,33 @@ void showInFront(void *window);
 // false when the handle names no window.
 bool sendActivation(void *window, unsigned long tag);
 
+// The window a handle kept in 4 bytes names. Window handles are 32-bit values that 64-bit Windows
+// sign-extends, so the value survives the single-instance segment in either word size.
+void *windowFromStoredHandle(std::uint32_t handle);
+
 // From now on an unhandled exception writes a minidump of the process to path, replacing any earlier one.
-void installMiniDumpFilter(const wchar_t *path);
+// False, and nothing installed, for an empty path or one too long to keep.
+bool installMiniDumpFilter(const wchar_t *path);
+
+// The installed filter: writes the dump (making its folder again when it has gone since installation)
+// and returns 0, so that the search for a handler and the system's own crash handling go on.
+long __stdcall miniDumpFilter(_EXCEPTION_POINTERS *exception);
 
 // One line for an attached debugger.
 void writeDebugString(const wchar_t *text);
+
+// What a message to the main window means to the program.
+enum class WindowEvent {
+    None,          // not one of ours: the base class handles it
+    Activation,    // WM_COPYDATA with the activation tag: come to the front
+    OtherCopyData, // any other WM_COPYDATA: swallowed
+    SessionEnding, // WM_QUERYENDSESSION
+    Suspending,    // WM_POWERBROADCAST with PBT_APMSUSPEND
+    Resumed,       // WM_POWERBROADCAST with PBT_APMRESUMEAUTOMATIC
+};
+
+WindowEvent decodeWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                                unsigned long activationTag);
 
 } // namespace win32shell
 

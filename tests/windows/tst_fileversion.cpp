@@ -1,5 +1,5 @@
 // The version reader that getSoftVersion() uses, against real version resources.
-#include "app/fileversion_win.h"
+#include "app/win32shell.h"
 #include "wintest.h"
 
 namespace {
@@ -19,24 +19,31 @@ std::string besideMe(const wchar_t *name)
     return localPath(wintest::selfDir() + L"\\" + name);
 }
 
+// The version text, or "(none)" when the reader reports that there is none.
+std::string versionOf(const std::string &path)
+{
+    char text[64] = {};
+    return win32shell::readFileVersion(path.c_str(), text, sizeof text) ? std::string(text) : std::string("(none)");
+}
+
 } // namespace
 
 // This program carries the resource generated from the project version, like the real executable.
 WT_CASE(readsTheProjectVersionFromItsOwnResource)
 {
-    WT_COMPARE(readFileVersion(localPath(wintest::selfPath()).c_str()), std::string(VELORA_PROJECT_VERSION));
+    WT_COMPARE(versionOf(localPath(wintest::selfPath())), std::string(VELORA_PROJECT_VERSION));
     WT_COMPARE(std::string(VELORA_PROJECT_VERSION), std::string("1.0.0.2"));
 }
 
 // Each of the four numbers is a 16-bit half of a double word: none may be cut to a byte or swapped.
 WT_CASE(readsEveryNumberAsAFullWordInOrder)
 {
-    WT_COMPARE(readFileVersion(besideMe(L"wideversion.dll").c_str()), std::string("65535.1.300.4097"));
+    WT_COMPARE(versionOf(besideMe(L"wideversion.dll")), std::string("65535.1.300.4097"));
 }
 
-WT_CASE(givesAnEmptyTextWithoutAResource)
+WT_CASE(reportsNoVersionWithoutAResource)
 {
-    WT_COMPARE(readFileVersion(besideMe(L"noversion.dll").c_str()), std::string());
-    WT_COMPARE(readFileVersion(besideMe(L"no such file.exe").c_str()), std::string());
-    WT_COMPARE(readFileVersion(""), std::string());
+    WT_COMPARE(versionOf(besideMe(L"noversion.dll")), std::string("(none)"));
+    WT_COMPARE(versionOf(besideMe(L"no such file.exe")), std::string("(none)"));
+    WT_COMPARE(versionOf(""), std::string("(none)"));
 }

@@ -1,6 +1,6 @@
 // The crash-dump filter: a real unhandled exception in a child process leaves a minidump that
 // records that exception, a later crash replaces it, and the filter always lets the crash go on.
-#include "app/minidump_win.h"
+#include "app/win32shell.h"
 #include "wintest.h"
 
 #include <dbghelp.h>
@@ -71,14 +71,14 @@ DWORD recordedExceptionCode(const std::wstring &path)
 
 WT_CHILD(accessViolation)
 {
-    installMiniDumpFilter(dumpPathFromEnvironment().c_str());
+    win32shell::installMiniDumpFilter(dumpPathFromEnvironment().c_str());
     *static_cast<volatile int *>(nullptr) = 1;
     return 0;
 }
 
 WT_CHILD(raisedException)
 {
-    installMiniDumpFilter(dumpPathFromEnvironment().c_str());
+    win32shell::installMiniDumpFilter(dumpPathFromEnvironment().c_str());
     RaiseException(kRaisedCode, EXCEPTION_NONCONTINUABLE, 0, nullptr);
     return 0;
 }
@@ -107,13 +107,13 @@ WT_CASE(crashesLeaveOneDumpOfTheLaterCrash)
 WT_CASE(filterContinuesTheSearchAfterWritingTheDump)
 {
     const std::wstring path = wintest::tempDir() + L"\\velora.dmp";
-    WT_CHECK(installMiniDumpFilter(path.c_str()));
+    WT_CHECK(win32shell::installMiniDumpFilter(path.c_str()));
     EXCEPTION_RECORD record = {};
     record.ExceptionCode = kRaisedCode;
     CONTEXT context = {};
     RtlCaptureContext(&context);
     EXCEPTION_POINTERS pointers = {&record, &context};
-    WT_COMPARE(miniDumpFilter(&pointers), LONG(EXCEPTION_CONTINUE_SEARCH));
+    WT_COMPARE(win32shell::miniDumpFilter(&pointers), LONG(EXCEPTION_CONTINUE_SEARCH));
     WT_COMPARE(recordedExceptionCode(path), kRaisedCode);
 }
 
@@ -125,15 +125,15 @@ WT_CASE(filterContinuesTheSearchWhenNoDumpCanBeWritten)
     WT_CHECK(file != INVALID_HANDLE_VALUE);
     CloseHandle(file);
     const std::wstring path = blocker + L"\\velora.dmp";
-    WT_CHECK(installMiniDumpFilter(path.c_str()));
+    WT_CHECK(win32shell::installMiniDumpFilter(path.c_str()));
     EXCEPTION_RECORD record = {};
     record.ExceptionCode = kRaisedCode;
     CONTEXT context = {};
     EXCEPTION_POINTERS pointers = {&record, &context};
-    WT_COMPARE(miniDumpFilter(&pointers), LONG(EXCEPTION_CONTINUE_SEARCH));
+    WT_COMPARE(win32shell::miniDumpFilter(&pointers), LONG(EXCEPTION_CONTINUE_SEARCH));
     WT_CHECK(!fileExists(path));
 
     // Paths the filter cannot hold are refused rather than cut short.
-    WT_CHECK(!installMiniDumpFilter(L""));
-    WT_CHECK(!installMiniDumpFilter(std::wstring(40000, L'x').c_str()));
+    WT_CHECK(!win32shell::installMiniDumpFilter(L""));
+    WT_CHECK(!win32shell::installMiniDumpFilter(std::wstring(40000, L'x').c_str()));
 }

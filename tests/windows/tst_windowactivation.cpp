@@ -1,14 +1,16 @@
 // The hand-over from a second start to the first copy: the stored 32-bit handle, the WM_COPYDATA
 // request sent from another process, and the receiving window coming to the front.
-#include "app/windowactivation_win.h"
+#include "app/win32shell.h"
 #include "wintest.h"
 
 #include <cwchar>
 #include <string>
 
+using win32shell::WindowEvent;
+
 namespace {
 
-const ULONG_PTR kTag = 10086;
+const unsigned long kTag = 10086;
 const wchar_t *const kHandleVariable = L"VELORA_TEST_WINDOW";
 
 // What the test window's procedure saw of the requests sent to it.
@@ -33,12 +35,12 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         if (data->cbData == sizeof(int))
             g_received.value = *static_cast<const int *>(data->lpData);
     }
-    switch (decodeMainWindowMessage(message, wParam, lParam, kTag)) {
-    case MainWindowEvent::Activation:
+    switch (win32shell::decodeWindowMessage(message, wParam, lParam, kTag)) {
+    case WindowEvent::Activation:
         ++g_received.activations;
-        showInFront(window);
+        win32shell::showInFront(window);
         return TRUE;
-    case MainWindowEvent::OtherCopyData:
+    case WindowEvent::OtherCopyData:
         return FALSE;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
@@ -57,6 +59,12 @@ HWND createWindow(const wchar_t *title)
     }
     return CreateWindowExW(0, L"VeloraActivationTest", title, WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+// The 4 bytes the first copy stores for its window, as the single-instance segment keeps them.
+std::uint32_t storedHandleOf(HWND window)
+{
+    return std::uint32_t(reinterpret_cast<std::uintptr_t>(window));
 }
 
 // True when `upper` lies above `lower` in the z-order.
@@ -85,7 +93,7 @@ WT_CHILD(secondStart)
     wchar_t text[32] = {};
     GetEnvironmentVariableW(kHandleVariable, text, 32);
     const std::uint32_t stored = std::uint32_t(std::wcstoul(text, nullptr, 10));
-    return sendActivationRequest(windowFromStoredHandle(stored), kTag) ? 0 : 3;
+    return win32shell::sendActivation(win32shell::windowFromStoredHandle(stored), kTag) ? 0 : 3;
 }
 
 // Starts a second copy that asks `first` to come to the front, and checks what the window saw and
@@ -142,9 +150,9 @@ WT_CASE(nothingIsSentToAHandleThatNamesNoWindow)
     const std::uint32_t stored = storedHandleOf(gone);
     DestroyWindow(gone);
     g_received = Received();
-    WT_CHECK(!sendActivationRequest(windowFromStoredHandle(stored), kTag));
+    WT_CHECK(!win32shell::sendActivation(win32shell::windowFromStoredHandle(stored), kTag));
     // A fresh segment reads as 0: the first copy has not shown its window yet.
-    WT_CHECK(!sendActivationRequest(windowFromStoredHandle(0), kTag));
+    WT_CHECK(!win32shell::sendActivation(win32shell::windowFromStoredHandle(0), kTag));
     WT_COMPARE(g_received.requests, 0);
 }
 
@@ -154,9 +162,8 @@ WT_CASE(storedHandlesSurviveTheFourByteSegment)
     const LONG_PTR values[] = {0x10020, 0x7FFFFFFF, LONG_PTR(std::int32_t(0x80001234)), -2};
     for (LONG_PTR value : values) {
         HWND window = reinterpret_cast<HWND>(value);
-        WT_COMPARE(reinterpret_cast<LONG_PTR>(windowFromStoredHandle(storedHandleOf(window))), value);
+        WT_COMPARE(reinterpret_cast<LONG_PTR>(win32shell::windowFromStoredHandle(storedHandleOf(window))), value);
     }
-    WT_COMPARE(storedHandleOf(reinterpret_cast<HWND>(LONG_PTR(std::int32_t(0x80001234)))), 0x80001234u);
 }
 
 WT_CASE(messagesToTheMainWindowDecodeToTheirEvents)
@@ -172,25 +179,25 @@ WT_CASE(messagesToTheMainWindowDecodeToTheirEvents)
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
-        MainWindowEvent expected;
+        WindowEvent expected;
     };
     const Row rows[] = {
-        {"activation request", WM_COPYDATA, 0, copyData(&request), MainWindowEvent::Activation},
-        {"another data tag", WM_COPYDATA, 0, copyData(&foreign), MainWindowEvent::OtherCopyData},
-        {"tag 0", WM_COPYDATA, 0, copyData(&tagZero), MainWindowEvent::OtherCopyData},
-        {"no data block", WM_COPYDATA, 0, 0, MainWindowEvent::OtherCopyData},
-        {"session ending", WM_QUERYENDSESSION, 0, LPARAM(ENDSESSION_LOGOFF), MainWindowEvent::SessionEnding},
-        {"suspend (4)", WM_POWERBROADCAST, 4, 0, MainWindowEvent::Suspending},
-        {"automatic resume (18)", WM_POWERBROADCAST, 18, 0, MainWindowEvent::Resumed},
-        {"query suspend (0)", WM_POWERBROADCAST, 0, 0, MainWindowEvent::None},
-        {"resume after user input (7)", WM_POWERBROADCAST, 7, 0, MainWindowEvent::None},
-        {"power status change (10)", WM_POWERBROADCAST, 10, 0, MainWindowEvent::None},
-        {"session ended", WM_ENDSESSION, TRUE, 0, MainWindowEvent::None},
-        {"device change", WM_DEVICECHANGE, 0x8000, 0, MainWindowEvent::None},
-        {"paint", WM_PAINT, 0, 0, MainWindowEvent::None},
+        {"activation request", WM_COPYDATA, 0, copyData(&request), WindowEvent::Activation},
+        {"another data tag", WM_COPYDATA, 0, copyData(&foreign), WindowEvent::OtherCopyData},
+        {"tag 0", WM_COPYDATA, 0, copyData(&tagZero), WindowEvent::OtherCopyData},
+        {"no data block", WM_COPYDATA, 0, 0, WindowEvent::OtherCopyData},
+        {"session ending", WM_QUERYENDSESSION, 0, LPARAM(ENDSESSION_LOGOFF), WindowEvent::SessionEnding},
+        {"suspend (4)", WM_POWERBROADCAST, 4, 0, WindowEvent::Suspending},
+        {"automatic resume (18)", WM_POWERBROADCAST, 18, 0, WindowEvent::Resumed},
+        {"query suspend (0)", WM_POWERBROADCAST, 0, 0, WindowEvent::None},
+        {"resume after user input (7)", WM_POWERBROADCAST, 7, 0, WindowEvent::None},
+        {"power status change (10)", WM_POWERBROADCAST, 10, 0, WindowEvent::None},
+        {"session ended", WM_ENDSESSION, TRUE, 0, WindowEvent::None},
+        {"device change", WM_DEVICECHANGE, 0x8000, 0, WindowEvent::None},
+        {"paint", WM_PAINT, 0, 0, WindowEvent::None},
     };
     for (const Row &row : rows) {
-        const MainWindowEvent got = decodeMainWindowMessage(row.message, row.wParam, row.lParam, kTag);
+        const WindowEvent got = win32shell::decodeWindowMessage(row.message, row.wParam, row.lParam, kTag);
         if (got != row.expected)
             wintest::fail(__FILE__, __LINE__, std::string("wrong event for ") + row.what);
     }
