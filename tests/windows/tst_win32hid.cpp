@@ -1,6 +1,6 @@
 // Card detection's Win32 side: the interface notification, the walk over present HID interfaces and
 // the decoding of the messages the detector's window receives.
-#include "device/hidinterfaces_win.h"
+#include "device/win32hid.h"
 #include "wintest.h"
 
 #include <dbt.h>
@@ -13,6 +13,8 @@
 static_assert(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) == 32, "notification filter size");
 static_assert(sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W) == (sizeof(void *) == 8 ? 8 : 6),
               "fixed part of the interface detail");
+
+using win32hid::DeviceChange;
 
 namespace {
 
@@ -55,7 +57,7 @@ struct Broadcast
         b->dbcc_classguid = kHidClass;
         std::memcpy(b->dbcc_name, name, (std::wcslen(name) + 1) * sizeof(wchar_t));
     }
-    LPARAM lParam() { return reinterpret_cast<LPARAM>(bytes.data()); }
+    std::intptr_t lParam() { return reinterpret_cast<std::intptr_t>(bytes.data()); }
     std::vector<unsigned char> bytes;
 };
 
@@ -65,8 +67,10 @@ WT_CASE(notificationRegistersOnAMessageOnlyWindow)
 {
     HWND window = createMessageOnlyWindow();
     WT_CHECK(window != nullptr);
-    WT_COMPARE(registerHidNotification(window), DWORD(0));
+    WT_COMPARE(win32hid::registerHidNotification(window), 0ul);
     DestroyWindow(window);
+    // The refusal carries the system's reason, which the detector logs.
+    WT_CHECK(win32hid::registerHidNotification(nullptr) != 0);
 }
 
 // The walk reaches every present interface that opens: a wrong detail size or a walk that stops too
@@ -76,8 +80,8 @@ WT_CASE(scanReadsTheAttributesOfEveryPresentInterface)
     const int present = presentHidInterfaces();
     if (present <= 0)
         WT_SKIP("the system lists no HID interfaces here");
-    std::vector<HidIds> found;
-    WT_CHECK(collectHidIds(&found));
+    std::vector<win32hid::HidIds> found;
+    WT_CHECK(win32hid::collectHidIds(&found));
     WT_COMPARE(int(found.size()), present);
 }
 
@@ -89,8 +93,8 @@ WT_CASE(deviceChangesDecodeToArrivalsAndRemovals)
     struct Row
     {
         const char *what;
-        WPARAM wParam;
-        LPARAM lParam;
+        std::uintptr_t wParam;
+        std::intptr_t lParam;
         DeviceChange expected;
     };
     const Row rows[] = {
@@ -104,7 +108,7 @@ WT_CASE(deviceChangesDecodeToArrivalsAndRemovals)
     };
     for (const Row &row : rows) {
         std::wstring name;
-        const DeviceChange got = decodeDeviceChange(row.wParam, row.lParam, &name);
+        const DeviceChange got = win32hid::decodeDeviceChange(row.wParam, row.lParam, &name);
         if (got != row.expected)
             wintest::fail(__FILE__, __LINE__, std::string("wrong change for ") + row.what);
         if (got != DeviceChange::None && name != path)
@@ -132,7 +136,7 @@ WT_CASE(powerAndSessionMessagesGiveTheirLogLines)
         {WM_DEVICECHANGE, 0x8000, nullptr},
     };
     for (const Row &row : rows) {
-        const char *got = powerLogLine(row.message, row.wParam);
+        const char *got = win32hid::powerLogLine(row.message, row.wParam);
         WT_COMPARE(got ? std::string(got) : std::string("(none)"),
                    row.expected ? std::string(row.expected) : std::string("(none)"));
     }
