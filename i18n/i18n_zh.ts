@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>PageZq05</name>
+    <message>
+        <source>功能开关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>话筒静音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>播放静音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>播放均衡器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>流行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>舞曲</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>爵士</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>摇滚</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PanelesRight</name>
     <message>
         <source>设备未连接</source>

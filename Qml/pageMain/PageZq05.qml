@@ -1,10 +1,313 @@
 import QtQuick 2.4
 import QtQuick.Controls 2.4
 import LumenQuick 1.0
+import "../component"
 
 // The sound-card control page: the mute switches and the five-band equaliser with its presets.
+// The page keeps no device state of its own: what the user changes goes to SoundCard at once, and
+// what the card reports comes back through syncData(). SoundCard is null until a card has arrived,
+// so every call on it is guarded and without a card the page only changes itself and Config.
 Item {
     id: page
     width: 560
     height: 456
+
+    readonly property var bandKeys: ["eQ60", "eQ300", "eQ1200", "eQ3600", "eQ12000"]
+
+    function card() {
+        return typeof SoundCard !== "undefined" && SoundCard ? SoundCard : null
+    }
+
+    function config() {
+        return typeof Config !== "undefined" && Config ? Config : null
+    }
+
+    function band(index) {
+        return bandRepeater.itemAt(index)
+    }
+
+    function checkedPreset() {
+        return btnGroup.checkedButton
+    }
+
+    function clearPreset() {
+        if (btnGroup.checkedButton)
+            btnGroup.checkedButton.checked = false
+        btnGroup.checkedButton = null
+    }
+
+    // Shows values[first] .. values[first + 4] on the five bands; a list too short to hold them all
+    // (a card not ready yet answers with an empty one) leaves the bands as they are.
+    function showBands(values, first) {
+        if (!values || values.length < first + 5)
+            return false
+        for (var i = 0; i < 5; ++i)
+            band(i).sliderValue = Number(values[first + i])
+        return true
+    }
+
+    function syncData() {
+        var soundCard = card()
+        if (!soundCard)
+            return
+        var para = soundCard.getAllPara()
+        var micMute = Number(para.micMute)
+        if (btnMicMute.checkedState !== micMute)
+            btnMicMute.checkedState = micMute
+        var playMute = Number(para.playMute)
+        if (btnPlayMute.checkedState !== playMute)
+            btnPlayMute.checkedState = playMute
+        for (var i = 0; i < 5; ++i) {
+            var value = Number(para[bandKeys[i]])
+            if (band(i).sliderValue !== value)
+                band(i).sliderValue = value
+        }
+        clearPreset()
+    }
+
+    function controlDev(index, value) {
+        var soundCard = card()
+        if (!soundCard)
+            return
+        switch (index) {
+        case 0: soundCard.setSlider60(value); break
+        case 1: soundCard.setSlider300(value); break
+        case 2: soundCard.setSlider1_2k(value); break
+        case 3: soundCard.setSlider3_6k(value); break
+        case 4: soundCard.setSlider12k(value); break
+        }
+    }
+
+    function bandReleased(index, value) {
+        controlDev(index, value)
+        var preset = checkedPreset()
+        if (!preset)
+            return
+        console.debug(preset.btnIndex, index, value)
+        if (config())
+            Config.saveEqualizerConfig(preset.btnIndex, index, value)
+    }
+
+    // Shows a preset's stored bands, then has the card apply the same preset.
+    function applyPreset(index) {
+        if (config())
+            showBands(Config.getEqualizerConfig(index), 0)
+        if (card())
+            SoundCard.setEqualizerEffect(index)
+    }
+
+    function restoreOriginal() {
+        clearPreset()
+        var values = [0, 0, 0, 0, 0, 0, 0, 0, 0]
+        if (card())
+            values = SoundCard.setOriginal()
+        if (!values || values.length < 7)
+            return
+        btnPlayMute.checkedState = Number(values[0])
+        btnMicMute.checkedState = Number(values[1])
+        showBands(values, 2)
+    }
+
+    function recoverPreset() {
+        var preset = checkedPreset()
+        if (!preset)
+            return
+        var index = preset.btnIndex
+        if (config())
+            Config.removeEqualizerConfig(index)
+        applyPreset(index)
+    }
+
+    TitleText {
+        x: 24
+        y: 15
+        text: qsTr("功能开关")
+    }
+
+    TextSwitch {
+        id: btnMicMute
+        objectName: "btnMicMute"
+        x: 32
+        y: 44
+        text: qsTr("话筒静音")
+        onSwitchChecked: {
+            if (page.card())
+                SoundCard.setMicMute(isChecked)
+        }
+    }
+
+    TextSwitch {
+        id: btnPlayMute
+        objectName: "btnPlayMute"
+        x: 137
+        y: 44
+        text: qsTr("播放静音")
+        onSwitchChecked: {
+            if (page.card())
+                SoundCard.setPlayMute(isChecked)
+        }
+    }
+
+    SplitLine {
+        y: 102
+    }
+
+    TitleText {
+        x: 24
+        y: 121
+        text: qsTr("播放均衡器")
+    }
+
+    CusButton {
+        id: original
+        objectName: "original"
+        x: 32
+        y: 155
+        text: qsTr("原始")
+        onClicked: page.restoreOriginal()
+    }
+
+    ButtonGroup {
+        id: btnGroup
+        exclusive: true
+    }
+
+    Row {
+        id: row
+        objectName: "presetRow"
+        x: 96
+        y: 155
+        spacing: 8
+
+        Repeater {
+            id: presetRepeater
+            // The model holds the source names and each caption translates its own: a model of
+            // translated names would change on a language switch and the Repeater would build new
+            // buttons, dropping the user's names, the checked preset and the scaled geometry.
+            model: [QT_TR_NOOP("流行"), QT_TR_NOOP("舞曲"), QT_TR_NOOP("爵士"), QT_TR_NOOP("摇滚")]
+
+            CusButton {
+                id: btn
+                objectName: "preset" + index
+                property int btnIndex: index
+                checkable: true
+                text: qsTr(modelData)
+                ButtonGroup.group: btnGroup
+
+                onClicked: {
+                    timer.index = btnIndex
+                    timer.restart()
+                }
+                // The second click of a double click arrives while the first one's timer still runs:
+                // stopping it keeps the preset from being applied, and the click opens the name editor.
+                onDoubleClicked: {
+                    if (timer.running)
+                        timer.stop()
+                    input.visible = true
+                    input.forceActiveFocus()
+                    btn.text = ""
+                }
+
+                CusTextInput {
+                    id: input
+                    objectName: "nameEditor"
+                    anchors.fill: parent
+                    clip: true
+                    visible: false
+                    horizontalAlignment: TextInput.AlignHCenter
+                    color: CusConfig.controlTextColor
+                    font.pixelSize: CusConfig.fontSizeLevel3
+                    maximumLength: CusConfig.maximumLength
+                    // Enter finishes the edit and hiding the editor takes its focus, which finishes it
+                    // a second time; only the first one counts.
+                    onEditingFinished: {
+                        if (!visible)
+                            return
+                        visible = false
+                        btn.text = text
+                        if (page.config())
+                            Config.setCustomText(btn.btnIndex, text)
+                    }
+                }
+            }
+        }
+    }
+
+    CusButton {
+        id: recover
+        objectName: "recover"
+        x: 380
+        y: 155
+        text: qsTr("恢复")
+        onClicked: page.recoverPreset()
+    }
+
+    BasicTextF3 {
+        x: 32
+        y: 195
+        color: "#848484"
+        text: "10dB"
+    }
+
+    BasicTextF3 {
+        x: 32
+        y: 261
+        color: "#848484"
+        text: "0"
+    }
+
+    BasicTextF3 {
+        x: 32
+        y: 325
+        color: "#848484"
+        text: "-10dB"
+    }
+
+    Row {
+        id: sliderList
+        objectName: "sliderList"
+        x: 71
+        y: 196
+        spacing: 12
+
+        Repeater {
+            id: bandRepeater
+            model: ["60Hz", "300Hz", "1.2KHz", "3.6KHz", "12KHz"]
+
+            Slider_input {
+                id: textSlider
+                objectName: "band" + index
+                width: 62
+                height: 144
+                text: modelData
+                onValueChange: page.bandReleased(index, value)
+            }
+        }
+    }
+
+    Connections {
+        target: typeof SoundCard !== "undefined" ? SoundCard : null
+        ignoreUnknownSignals: true
+        function onAllParaChanged() { page.syncData() }
+    }
+
+    // Tells a single click on a preset (apply it) from a double click (rename it).
+    Timer {
+        id: timer
+        objectName: "presetTimer"
+        property int index: 0
+        interval: 200
+        repeat: false
+        onTriggered: page.applyPreset(index)
+    }
+
+    Component.onCompleted: {
+        if (!config())
+            return
+        for (var i = 0; i < 4; ++i) {
+            var stored = Config.getCustomText(i)
+            if (stored)
+                presetRepeater.itemAt(i).text = stored
+        }
+    }
 }
