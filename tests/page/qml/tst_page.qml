@@ -77,9 +77,9 @@ TestCase {
         config.calls = []
         config.saved = {}
         config.texts = {}
-        PageHost.setContextObject("SoundCard", card)
-        PageHost.setContextObject("Config", config)
-        PageHost.takeWarnings()
+        ContextHost.setContextObject("SoundCard", card)
+        ContextHost.setContextObject("Config", config)
+        ContextHost.takeWarnings()
     }
 
     function cleanup() {
@@ -87,14 +87,14 @@ TestCase {
             page.destroy()
         page = null
         wait(0)
-        PageHost.setContextObject("SoundCard", null)
-        PageHost.setContextObject("Config", null)
+        ContextHost.setContextObject("SoundCard", null)
+        ContextHost.setContextObject("Config", null)
         if (languageSwitched)
-            PageHost.switchLanguage("")
+            ContextHost.switchLanguage("")
         languageSwitched = false
         // A retranslation re-evaluates the test case's own bindings too, which the test library
         // reports as a loop; that is the harness, not the page.
-        var warnings = PageHost.takeWarnings().filter(function (w) { return w.indexOf("QML TestCase:") < 0 })
+        var warnings = ContextHost.takeWarnings().filter(function (w) { return w.indexOf("QML TestCase:") < 0 })
         compare(warnings.length, 0, warnings.join("\n"))
     }
 
@@ -323,7 +323,7 @@ TestCase {
     }
 
     function test_syncDataIgnoresAMissingCard() {
-        PageHost.setContextObject("SoundCard", null)
+        ContextHost.setContextObject("SoundCard", null)
         createPage()
         applyPreset(1)
         card.allParaChanged()
@@ -354,7 +354,7 @@ TestCase {
     }
 
     function test_originalWithoutCardShowsZeros() {
-        PageHost.setContextObject("SoundCard", null)
+        ContextHost.setContextObject("SoundCard", null)
         createPage()
         applyPreset(0)
         mouseClick(part("btnMicMute"), 10, 25)
@@ -383,7 +383,7 @@ TestCase {
     }
 
     function test_withoutCardThePageStillWorksOnItselfAndTheStore() {
-        PageHost.setContextObject("SoundCard", null)
+        ContextHost.setContextObject("SoundCard", null)
         createPage()
         mouseClick(findChild(part("btnPlayMute"), "switch"))
         compare(part("btnPlayMute").checkedState, 1)
@@ -402,9 +402,9 @@ TestCase {
     }
 
     function test_cardArrivingLaterIsFollowed() {
-        PageHost.setContextObject("SoundCard", null)
+        ContextHost.setContextObject("SoundCard", null)
         createPage()
-        PageHost.setContextObject("SoundCard", card)
+        ContextHost.setContextObject("SoundCard", card)
         card.para = { flag: 0, playMute: 0, micMute: 1, eQ60: 1, eQ300: 2, eQ1200: 3, eQ3600: 4, eQ12000: 5 }
         card.allParaChanged()
         compare(bandValues(), [1, 2, 3, 4, 5])
@@ -419,7 +419,7 @@ TestCase {
         applyPreset(3)
         var buttons = [0, 1, 2, 3].map(preset)
         languageSwitched = true
-        verify(PageHost.switchLanguage("en"))
+        verify(ContextHost.switchLanguage("en"))
         compare([0, 1, 2, 3].map(function (i) { return preset(i).text }), ["Pop", "Dance", "Smooth", "Rock"])
         compare(part("original").text, "Original")
         compare(part("recover").text, "Recover")
@@ -428,7 +428,7 @@ TestCase {
         compare(checkedPresetIndex(), 3)
         for (var i = 0; i < 4; ++i)
             verify(preset(i) === buttons[i], "preset " + i + " was rebuilt")
-        verify(PageHost.switchLanguage(""))
+        verify(ContextHost.switchLanguage(""))
         compare(preset(0).text, "流行")
         compare(preset(2).text, "Smooth")
     }

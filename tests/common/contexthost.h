@@ -1,0 +1,31 @@
+#ifndef CONTEXTHOST_H
+#define CONTEXTHOST_H
+
+#include <QObject>
+#include <QStringList>
+#include <QTranslator>
+
+class QQmlEngine;
+
+// Published to QML tests as "ContextHost": lets a test put its own stand-ins under the names the scene
+// reads, see the warnings the engine printed (a TypeError in a handler or a missing picture only ever
+// shows up there), and switch the language the way the program does.
+class ContextHost : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ContextHost(QQmlEngine *engine);
+
+    Q_INVOKABLE void setContextObject(const QString &name, QObject *object);
+    // The warnings and critical messages printed since the last call.
+    Q_INVOKABLE QStringList takeWarnings();
+    // "en" installs the compiled-in English translation, anything else none (the source texts); then
+    // the whole engine is retranslated.
+    Q_INVOKABLE bool switchLanguage(const QString &code);
+
+private:
+    QQmlEngine *m_engine;
+    QTranslator m_translator;
+};
+
+#endif // CONTEXTHOST_H
