@@ -97,6 +97,8 @@ void TestPageOnCard::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QTRY_COMPARE_WITH_TIMEOUT(connections.count(), 1, readDelayMs + 5000);
     QCOMPARE(connections.at(0).at(0).toBool(), true);
+    for (const char *name : {"band0", "band1", "preset3", "original", "btnMicMute"})
+        QVERIFY2(findItem(m_scene->rootObject(), name), name);
 }
 
 void TestPageOnCard::cleanup()
@@ -111,10 +113,8 @@ void TestPageOnCard::cleanup()
 
 QQuickItem *TestPageOnCard::item(const QString &name, QQuickItem *under)
 {
-    QQuickItem *found = findItem(under ? under : m_scene->rootObject(), name);
-    if (!found)
-        qFatal("the scene has no item named %s", qPrintable(name));
-    return found;
+    // init() has made sure the page's items are there.
+    return findItem(under ? under : m_scene->rootObject(), name);
 }
 
 QList<int> TestPageOnCard::pageBands()
