@@ -1,0 +1,46 @@
+#include "takeversions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+TakeVersions::TakeVersions(const QString &takePath)
+{
+    const QFileInfo take(takePath);
+    m_folder = take.path();
+    m_baseName = take.baseName();
+    m_suffix = take.suffix();
+    const QString dottedSuffix = m_suffix.isEmpty() ? QString() : "\\." + QRegularExpression::escape(m_suffix);
+    m_versionName.setPattern("\\A" + QRegularExpression::escape(m_baseName) + "_[0-9]+" + dottedSuffix + "\\z");
+}
+
+QString TakeVersions::versionPath(int n) const
+{
+    const QString name = m_baseName + "_" + QString::number(n) + (m_suffix.isEmpty() ? "" : "." + m_suffix);
+    return m_folder + "/" + name;
+}
+
+bool TakeVersions::isVersionName(const QString &fileName) const
+{
+    return !m_baseName.isEmpty() && m_versionName.match(fileName).hasMatch();
+}
+
+QStringList TakeVersions::tidy(const QStringList &kept) const
+{
+    QSet<QString> keptFiles;
+    for (const QString &path : kept) {
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        if (!canonical.isEmpty())
+            keptFiles.insert(canonical);
+    }
+    QStringList removed;
+    const QFileInfoList files = QDir(m_folder).entryInfoList(QDir::Files | QDir::NoSymLinks | QDir::Hidden);
+    for (const QFileInfo &file : files) {
+        if (!isVersionName(file.fileName()) || keptFiles.contains(file.canonicalFilePath()))
+            continue;
+        if (QFile::remove(file.filePath()))
+            removed << file.filePath();
+    }
+    return removed;
+}

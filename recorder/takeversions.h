@@ -1,0 +1,30 @@
+#ifndef TAKEVERSIONS_H
+#define TAKEVERSIONS_H
+
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+// The cut versions of one take: files beside it named after the take's base name (up to its first
+// dot), "_", a running number and the take's suffix, e.g. take_1.wav, take_2.wav for take.wav.
+class TakeVersions
+{
+public:
+    explicit TakeVersions(const QString &takePath);
+
+    // The file of the n-th cut of the take.
+    QString versionPath(int n) const;
+    // Whether a file name (without folder) is one of the take's cut versions.
+    bool isVersionName(const QString &fileName) const;
+    // Removes the take's cut versions that none of `kept` names; plain files only, never a file of
+    // another name. Returns the removed paths.
+    QStringList tidy(const QStringList &kept) const;
+
+private:
+    QString m_folder;
+    QString m_baseName;
+    QString m_suffix;
+    QRegularExpression m_versionName;
+};
+
+#endif // TAKEVERSIONS_H
