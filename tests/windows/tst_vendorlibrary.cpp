@@ -44,13 +44,7 @@ struct Debugged
 // Runs this program again as a debugger would, collecting what it sends to the debugger output.
 Debugged runSelfUnderDebugger(const std::wstring &args)
 {
-    std::wstring command = L"\"" + wintest::selfPath() + L"\" " + args;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr, nullptr,
-                        &startup, &process))
-        wintest::fail(__FILE__, __LINE__, "cannot start the child under the debugger");
+    const PROCESS_INFORMATION process = wintest::startSelf(args, DEBUG_ONLY_THIS_PROCESS);
     Debugged result;
     for (bool running = true; running;) {
         DEBUG_EVENT event;

@@ -85,6 +85,32 @@ HWND createWindowOrSkip(const wchar_t *title)
     return window;
 }
 
+// The first copy's window, shown and then put in the given show state, and another program's window
+// above it; both are gone when the case ends, passed or not, so that no case finds the windows of
+// another in its z-order.
+struct TwoWindows
+{
+    explicit TwoWindows(int firstShowState)
+        : first(createWindowOrSkip(L"first copy"))
+        , other(createWindowOrSkip(L"another program"))
+    {
+        ShowWindow(first, SW_SHOWNORMAL);
+        ShowWindow(other, SW_SHOWNORMAL);
+        ShowWindow(first, firstShowState);
+        SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+    ~TwoWindows()
+    {
+        DestroyWindow(other);
+        DestroyWindow(first);
+    }
+    TwoWindows(const TwoWindows &) = delete;
+    TwoWindows &operator=(const TwoWindows &) = delete;
+
+    HWND first;
+    HWND other;
+};
+
 } // namespace
 
 // A second start, in its own process: reads the stored handle and sends the request.
@@ -117,31 +143,18 @@ static void secondStartRaises(HWND first, HWND other)
 
 WT_CASE(requestFromAnotherProcessRaisesTheMinimisedWindow)
 {
-    HWND first = createWindowOrSkip(L"first copy");
-    HWND other = createWindowOrSkip(L"another program");
-    ShowWindow(first, SW_SHOWNORMAL);
-    ShowWindow(other, SW_SHOWNORMAL);
-    ShowWindow(first, SW_SHOWMINIMIZED);
-    SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    WT_CHECK(IsIconic(first));
-    WT_CHECK(isAbove(other, first));
-    secondStartRaises(first, other);
-    DestroyWindow(other);
-    DestroyWindow(first);
+    TwoWindows windows(SW_SHOWMINIMIZED);
+    WT_CHECK(IsIconic(windows.first));
+    WT_CHECK(isAbove(windows.other, windows.first));
+    secondStartRaises(windows.first, windows.other);
 }
 
 // Shown already, but covered by another window: restoring alone would leave it behind.
 WT_CASE(requestFromAnotherProcessRaisesTheCoveredWindow)
 {
-    HWND first = createWindowOrSkip(L"first copy");
-    HWND other = createWindowOrSkip(L"another program");
-    ShowWindow(first, SW_SHOWNORMAL);
-    ShowWindow(other, SW_SHOWNORMAL);
-    SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    WT_CHECK(isAbove(other, first));
-    secondStartRaises(first, other);
-    DestroyWindow(other);
-    DestroyWindow(first);
+    TwoWindows windows(SW_SHOWNORMAL);
+    WT_CHECK(isAbove(windows.other, windows.first));
+    secondStartRaises(windows.first, windows.other);
 }
 
 WT_CASE(nothingIsSentToAHandleThatNamesNoWindow)

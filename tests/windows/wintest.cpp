@@ -112,15 +112,21 @@ std::wstring tempDir()
     }
 }
 
-DWORD runSelf(const std::wstring &args, DWORD timeoutMs)
+PROCESS_INFORMATION startSelf(const std::wstring &args, DWORD creationFlags)
 {
     std::wstring command = L"\"" + selfPath() + L"\" " + args;
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr, &startup,
                         &process))
         fail(__FILE__, __LINE__, "cannot start the child process");
+    return process;
+}
+
+DWORD runSelf(const std::wstring &args, DWORD timeoutMs)
+{
+    const PROCESS_INFORMATION process = startSelf(args);
     CloseHandle(process.hThread);
     // Keep this thread's windows answering while waiting: the child may send them messages.
     const DWORD deadline = GetTickCount() + timeoutMs;

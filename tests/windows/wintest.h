@@ -54,6 +54,9 @@ std::wstring selfPath();
 std::wstring selfDir();
 // A fresh empty folder below the system's temporary folder, removed at exit.
 std::wstring tempDir();
+// Starts this program again with the given arguments and process creation flags; the check fails
+// when it cannot be started. The caller closes both handles.
+PROCESS_INFORMATION startSelf(const std::wstring &args, DWORD creationFlags = 0);
 // Runs this program again with the given arguments and returns its exit code, dispatching this
 // thread's window messages meanwhile; the child is ended and the check fails when it does not
 // finish within timeoutMs. The child inherits the environment, which is how tests hand it data.
