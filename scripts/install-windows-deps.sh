@@ -9,16 +9,4 @@ packages=(
   wine64
   qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qtmultimedia5-dev
 )
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-# Other installs may hold the package lock for a while; wait for it rather than fail.
-apt_opts=(-o DPkg::Lock::Timeout=600 -y -qq --no-install-recommends)
-$sudo apt-get update -qq -o DPkg::Lock::Timeout=600
-$sudo apt-get install "${apt_opts[@]}" "${missing[@]}"
+exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"
