@@ -56,10 +56,24 @@
     </message>
 </context>
 <context>
+    <name>RecordWidget</name>
+    <message>
+        <source>RecordWidget</source>
+        <translation>RecordWidget</translation>
+    </message>
+</context>
+<context>
     <name>Trans</name>
     <message>
         <source>TargetLanguage</source>
         <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,24 @@
     </message>
 </context>
 <context>
+    <name>RecordWidget</name>
+    <message>
+        <source>RecordWidget</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Trans</name>
     <message>
         <source>TargetLanguage</source>
         <translation>简体中文</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

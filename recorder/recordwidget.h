@@ -1,0 +1,91 @@
+#ifndef RECORDWIDGET_H
+#define RECORDWIDGET_H
+
+#include "recordedtime.h"
+#include "wavefile.h"
+
+#include <QAudioBuffer>
+#include <QString>
+#include <QUrl>
+#include <QVector>
+#include <QWidget>
+
+class QAudioProbe;
+class QAudioRecorder;
+class QMediaPlayer;
+class QTimer;
+class QToolButton;
+
+namespace Ui {
+class RecordWidget;
+}
+
+// The recorder panel: records a take from an audio input into a WAV file while drawing its levels
+// and counting its time, and plays the take back with a moving cursor.
+class RecordWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Values of recordState().
+    enum State {
+        NothingRecorded = 0,
+        Recording = 1,
+        TakeFinished = 2,
+        RecordingPaused = 3,
+        RecordingResumed = 4,
+        Playing = 5,
+        PlaybackPaused = 6,
+    };
+
+    static constexpr int PlayTickMs = 40;
+
+    explicit RecordWidget(QWidget *parent = nullptr);
+    ~RecordWidget() override;
+
+    // The audio input of the next take; the one recording now is not switched.
+    void setInputDevName(QString name);
+
+    QString inputDevName() const { return m_inputDevName; }
+    int recordState() const { return m_state; }
+    qint64 elapsedMs() const { return m_elapsedMs; }
+    QUrl recordUrl() const { return m_recordUrl; }
+    QString playPath() const { return m_playPath; }
+    QAudioRecorder *recorder() const { return m_recorder; }
+    QMediaPlayer *player() const { return m_player; }
+
+private slots:
+    void on_btnRecord_clicked();
+    void on_btnPauseGo_clicked();
+    void processBuffer(QAudioBuffer buffer);
+    void updateProgress(qlonglong pos);
+    void on_waveformData(QVector<qreal> &data);
+
+private:
+    void connectParts();
+    void startTake();
+    void finishTake();
+    void onRecorderStatusChanged(int status);
+    void loadTake();
+    void onPlayerStateChanged(int state);
+    void playFromCursor();
+    void setRecordState(int state);
+    static void setButtonIcon(QToolButton *button, const QString &image);
+
+    Ui::RecordWidget *ui;
+    QUrl m_recordUrl;
+    QUrl m_takeLocation;  // where the take now recording goes
+    bool m_takePending = false;  // a finished take waits for its file to be finalised
+    QString m_playPath;
+    WaveFile m_reader;
+    int m_state = NothingRecorded;
+    qint64 m_elapsedMs = 0;
+    RecordedTime m_recordedTime;
+    QString m_inputDevName = QStringLiteral("Default");
+    QAudioRecorder *m_recorder;
+    QAudioProbe *m_probe;
+    QMediaPlayer *m_player;
+    QTimer *m_playTimer;
+};
+
+#endif // RECORDWIDGET_H

@@ -1,0 +1,385 @@
+#include "recorder/recordwidget.h"
+#include "recorder/wavefile.h"
+#include "recorder/waveformframe.h"
+#include "recorder/waveformwidget.h"
+#include "waveformtesting.h"
+
+#include <QAudioProbe>
+#include <QAudioRecorder>
+#include <QFile>
+#include <QLabel>
+#include <QMediaPlayer>
+#include <QShortcut>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtEndian>
+#include <QtTest>
+
+// The recorder against a real sound server whose default input carries a steady 440 Hz tone
+// (PULSE_SERVER points at it), so that what is recorded, probed and played back is real audio.
+namespace {
+
+const QString RecordingOff = QStringLiteral(":/image/blackSkin/Button_Recording_Off.png");
+const QString StopOn = QStringLiteral(":/image/blackSkin/Button_Stop_On.png");
+const QString PlayOn = QStringLiteral(":/image/blackSkin/Button_Play_On.png");
+const QString PauseOff = QStringLiteral(":/image/blackSkin/Button_Pause_Off.png");
+
+// Waiting for the first buffer: the capture can take over a second to start.
+const int StartTimeoutMs = 15000;
+
+QImage iconImage(const QIcon &icon)
+{
+    return icon.pixmap(QSize(40, 40)).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+bool showsImage(QToolButton *button, const QString &image)
+{
+    return iconImage(button->icon()) == iconImage(QIcon(QPixmap(image)));
+}
+
+QString timeText(qint64 ms)
+{
+    return QTime::fromMSecsSinceStartOfDay(int(ms % 86400000)).toString(QStringLiteral("hh:mm:ss:zzz"));
+}
+
+// A 16-bit stereo WAV of whole blocks of WaveFile::FramesPerBlock frames. Each block is given as
+// {left upper, left lower, right upper, right lower}: its first frame holds the upper values, the
+// others the lower ones, so the reader reports exactly those pairs.
+void writeWav(const QString &path, const QVector<QVector<qint16>> &blocks)
+{
+    QByteArray data;
+    for (const QVector<qint16> &block : blocks) {
+        for (int f = 0; f < WaveFile::FramesPerBlock; ++f) {
+            const qint16 frame[2] = {block[f == 0 ? 0 : 1], block[f == 0 ? 2 : 3]};
+            data.append(reinterpret_cast<const char *>(frame), sizeof frame);
+        }
+    }
+    QByteArray header;
+    const auto u32 = [&header](quint32 v) { v = qToLittleEndian(v); header.append(reinterpret_cast<char *>(&v), 4); };
+    const auto u16 = [&header](quint16 v) { v = qToLittleEndian(v); header.append(reinterpret_cast<char *>(&v), 2); };
+    header.append("RIFF");
+    u32(quint32(36 + data.size()));
+    header.append("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(2);
+    u32(44100);
+    u32(44100 * 4);
+    u16(4);
+    u16(16);
+    header.append("data");
+    u32(quint32(data.size()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(header + data);
+}
+
+QAudioBuffer silentBuffer(int frames, int sampleRate)
+{
+    QAudioFormat format;
+    format.setCodec(QStringLiteral("audio/pcm"));
+    format.setSampleRate(sampleRate);
+    format.setChannelCount(2);
+    format.setSampleSize(16);
+    format.setSampleType(QAudioFormat::SignedInt);
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    return QAudioBuffer(QByteArray(frames * 4, 0), format);
+}
+
+} // namespace
+
+class TestRecordWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void formAtStart();
+    void timeLabelFormat();
+    void elapsedTimeFromFrames();
+    void drawsReaderBlocksScaled();
+    void recordsPausesAndPlaysATake();
+    void newTakeWhilePlaying();
+
+private:
+    QToolButton *button(const char *name) const { return m_widget->findChild<QToolButton *>(name); }
+    QLabel *timeLabel() const { return m_widget->findChild<QLabel *>(QStringLiteral("lbTime")); }
+    WaveformWidget *chart() const { return m_widget->findChild<WaveformWidget *>(); }
+    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void recordTake(int minimumMs);
+    void checkTakeFile(qint64 probedFrames);
+    void checkPlayback();
+
+    RecordWidget *m_widget = nullptr;
+};
+
+void TestRecordWidget::initTestCase()
+{
+    QVERIFY2(qEnvironmentVariableIsSet("PULSE_SERVER"), "the recorder's tests need the suite's sound server");
+}
+
+void TestRecordWidget::init()
+{
+    m_widget = new RecordWidget;
+    m_widget->resize(800, 300);
+    m_widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_widget));
+}
+
+void TestRecordWidget::cleanup()
+{
+    delete m_widget;
+    m_widget = nullptr;
+}
+
+void TestRecordWidget::formAtStart()
+{
+    QCOMPARE(m_widget->windowTitle(), QStringLiteral("RecordWidget"));
+    QCOMPARE(timeLabel()->text(), QStringLiteral("00:00:00:000"));
+    QVERIFY(showsImage(button("btnRecord"), RecordingOff));
+    QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
+    QVERIFY(button("btnSave")->isEnabled());
+    QCOMPARE(button("btnSave")->iconSize(), QSize(40, 40));
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::NothingRecorded));
+    QVERIFY(m_widget->findChild<WaveformFrame *>(QStringLiteral("waveforFrame")));
+
+    // Pause/go with no take does nothing; Space plays nothing.
+    click("btnPauseGo");
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::NothingRecorded));
+    QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::StoppedState);
+}
+
+void TestRecordWidget::timeLabelFormat()
+{
+    const auto show = [this](qlonglong ms) {
+        QMetaObject::invokeMethod(m_widget, "updateProgress", Q_ARG(qlonglong, ms));
+        return timeLabel()->text();
+    };
+    QCOMPARE(show(3723004), QStringLiteral("01:02:03:004"));
+    QCOMPARE(show(90000000), QStringLiteral("01:00:00:000"));
+    QCOMPARE(show(86399999), QStringLiteral("23:59:59:999"));
+    QCOMPARE(show(7), QStringLiteral("00:00:00:007"));
+    QCOMPARE(show(0), QStringLiteral("00:00:00:000"));
+}
+
+// The time is counted from the frames themselves: a per-buffer duration in whole milliseconds
+// would give 100 x 23 ms for 1024-frame buffers, and could not be had for a buffer over a second.
+void TestRecordWidget::elapsedTimeFromFrames()
+{
+    const auto probe = [this](int frames, int rate) {
+        QMetaObject::invokeMethod(m_widget, "processBuffer", Q_ARG(QAudioBuffer, silentBuffer(frames, rate)));
+    };
+    for (int i = 0; i < 100; ++i)
+        probe(1024, 44100);
+    QCOMPARE(m_widget->elapsedMs(), qint64(102400 * 1000 / 44100));
+    QCOMPARE(timeLabel()->text(), QStringLiteral("00:00:02:321"));
+    probe(88200, 44100);
+    QCOMPARE(m_widget->elapsedMs(), qint64(4321));
+    probe(0, 44100);
+    probe(1000, 0);
+    QCOMPARE(m_widget->elapsedMs(), qint64(4321));
+    // A buffer at another rate adds its own time: 1.5 s at 48 kHz.
+    probe(72000, 48000);
+    QCOMPARE(m_widget->elapsedMs(), qint64(5821));
+    QCOMPARE(timeLabel()->text(), QStringLiteral("00:00:05:821"));
+    // One column per buffer.
+    QCOMPARE(chart()->columnCount(), 104);
+}
+
+// The reader's blocks reach the view scaled from 16-bit values to -1..1.
+void TestRecordWidget::drawsReaderBlocksScaled()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blocks.wav"));
+    writeWav(path, {{32767, 0, 0, -16384}, {16384, 0, 32767, -32767}});
+    auto *reader = m_widget->findChild<WaveFile *>();
+    QVERIFY(reader);
+    QVERIFY(reader->readWaveFile(path));
+    QCOMPARE(chart()->columnCount(), 2);
+
+    chart()->setPlayPos(100000);  // the cursor off the columns
+    const QImage image = pixels::grab(chart());
+    const double reach = chart()->laneHeight() * 0.98 * 0.5;
+    const auto strokeLength = [&](int column, int lane) {
+        const int x = WaveformWidget::LeftMargin + column * chart()->step();
+        int length = 0;
+        for (const auto &run : pixels::runs(image, x, colours::Wave)) {
+            const int centre = chart()->laneCentre(lane);
+            if (run.first <= centre + 1 && run.second >= centre - 1)
+                length = run.second - run.first + 1;
+        }
+        return length;
+    };
+    // Strokes as long as the scaled spans: full scale to 0 is the lane's reach. Unscaled values
+    // would fill the whole lane every time.
+    QVERIFY(qAbs(strokeLength(0, 0) - reach) <= 2);
+    QVERIFY(qAbs(strokeLength(0, 1) - reach / 2) <= 2);
+    QVERIFY(qAbs(strokeLength(1, 0) - reach / 2) <= 2);
+    QVERIFY(qAbs(strokeLength(1, 1) - 2 * reach) <= 2);
+}
+
+void TestRecordWidget::recordTake(int minimumMs)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(m_widget->elapsedMs() >= minimumMs, StartTimeoutMs + minimumMs);
+}
+
+// The file holds 44.1 kHz stereo 16-bit audio carrying the tone far above silence, at least as
+// long as what was probed. It holds more: the capture keeps audio queued, which reaches the file
+// when the take stops or pauses without passing the probe (measured 0.26-0.41 s more for a plain
+// take, 0.6-0.7 s with a pause, 1.1 s with a pause on a loaded machine), so 2 s are allowed on top.
+void TestRecordWidget::checkTakeFile(qint64 probedFrames)
+{
+    const QString path = m_widget->playPath();
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+    WaveFile file;
+    qreal loudest = 0;
+    connect(&file, &WaveFile::s_waveformData, this, [&loudest](QVector<qreal> &block) {
+        for (qreal v : block)
+            loudest = qMax(loudest, qAbs(v));
+    });
+    QVERIFY2(file.readWaveFile(path), qPrintable(file.errorString()));
+    QCOMPARE(file.header().sampleRate, 44100u);
+    QCOMPARE(file.header().channelCount, quint16(2));
+    QCOMPARE(file.header().bitsPerSample, quint16(16));
+    const qint64 frames = file.header().dataSize / 4;
+    qDebug() << "take of" << frames << "frames," << probedFrames << "probed, loudest sample" << loudest;
+    QVERIFY(frames >= probedFrames);
+    QVERIFY(frames <= probedFrames + 2 * 44100);
+    // The tone peaks near 2900 of 32767; silence, which is what Qt records without a server, is 0.
+    QVERIFY(loudest > 1000);
+}
+
+void TestRecordWidget::recordsPausesAndPlaysATake()
+{
+    qint64 probedFrames = 0;
+    int probedBuffers = 0;
+    QAudioProbe probe;
+    connect(&probe, &QAudioProbe::audioBufferProbed, this, [&](const QAudioBuffer &buffer) {
+        probedFrames += buffer.frameCount();
+        ++probedBuffers;
+    });
+    QVERIFY(probe.setSource(m_widget->recorder()));
+
+    QMetaObject::invokeMethod(m_widget, "updateProgress", Q_ARG(qlonglong, 5000));
+    click("btnRecord");
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::Recording));
+    QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::RecordingState);
+    QVERIFY(!button("btnSave")->isEnabled());
+    QVERIFY(showsImage(button("btnRecord"), StopOn));
+    QVERIFY(showsImage(button("btnPauseGo"), PauseOff));
+    QVERIFY(!chart()->supportClip());
+    QCOMPARE(timeLabel()->text(), QStringLiteral("00:00:00:000"));
+
+    recordTake(1000);
+    click("btnPauseGo");
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::RecordingPaused));
+    QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::PausedState);
+    QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
+    QTest::qWait(300);
+    const qint64 paused = m_widget->elapsedMs();
+    QTest::qWait(700);
+    QCOMPARE(m_widget->elapsedMs(), paused);
+    click("btnPauseGo");
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::RecordingResumed));
+    QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::RecordingState);
+    QVERIFY(showsImage(button("btnPauseGo"), PauseOff));
+    recordTake(2000);
+
+    // The label shows the time of the probed frames, and the view one column per buffer.
+    QCOMPARE(timeLabel()->text(), timeText(m_widget->elapsedMs()));
+    QCOMPARE(m_widget->elapsedMs(), probedFrames * 1000 / 44100);
+    QCOMPARE(chart()->columnCount(), probedBuffers);
+    const QImage drawn = pixels::grab(chart());
+    QVERIFY(pixels::count(drawn, drawn.rect(), colours::Wave) > 2 * probedBuffers);
+
+    click("btnRecord");
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::TakeFinished));
+    QVERIFY(button("btnSave")->isEnabled());
+    QVERIFY(showsImage(button("btnRecord"), RecordingOff));
+    QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
+    QVERIFY(chart()->supportClip());
+    QVERIFY(!m_widget->recordUrl().isEmpty());
+    QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
+    QTRY_COMPARE(m_widget->player()->mediaStatus(), QMediaPlayer::LoadedMedia);
+    // The label keeps the length of the take.
+    QCOMPARE(timeLabel()->text(), timeText(m_widget->elapsedMs()));
+    checkTakeFile(probedFrames);
+    checkPlayback();
+}
+
+void TestRecordWidget::checkPlayback()
+{
+    auto *timer = m_widget->findChild<QTimer *>();
+    QVERIFY(timer);
+    const int start = chart()->cursorX();
+
+    click("btnPauseGo");
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::Playing));
+    QVERIFY(showsImage(button("btnPauseGo"), PauseOff));
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), RecordWidget::PlayTickMs);
+    QTRY_VERIFY_WITH_TIMEOUT(chart()->cursorX() > start + 5, 5000);
+
+    click("btnPauseGo");
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::PlaybackPaused));
+    QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
+    QVERIFY(!timer->isActive());
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::PausedState);
+
+    // Playing on to the end: the player stops and the buttons show play again.
+    click("btnPauseGo");
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::Playing));
+    QTRY_COMPARE_WITH_TIMEOUT(m_widget->player()->state(), QMediaPlayer::StoppedState, 10000);
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::PlaybackPaused));
+    QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
+    QVERIFY(!timer->isActive());
+
+    // Space plays without touching the buttons.
+    // The key reaches the shortcut as the shortcut map hands it on; the suite's windows share one
+    // X server, so this window cannot count on being the active one.
+    QShortcut *space = nullptr;
+    for (QShortcut *shortcut : m_widget->findChildren<QShortcut *>()) {
+        if (shortcut->key() == QKeySequence(Qt::Key_Space))
+            space = shortcut;
+    }
+    QVERIFY(space);
+    QShortcutEvent pressed(space->key(), space->id());
+    QApplication::sendEvent(space, &pressed);
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::TakeFinished));
+    QTRY_COMPARE(m_widget->player()->state(), QMediaPlayer::PlayingState);
+    QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
+    QVERIFY(showsImage(button("btnRecord"), RecordingOff));
+}
+
+// Starting a take stops the playback first, so the recording keeps its state and icons.
+void TestRecordWidget::newTakeWhilePlaying()
+{
+    qint64 probedFrames = 0;
+    QAudioProbe probe;
+    connect(&probe, &QAudioProbe::audioBufferProbed, this, [&](const QAudioBuffer &buffer) {
+        probedFrames += buffer.frameCount();
+    });
+    QVERIFY(probe.setSource(m_widget->recorder()));
+    click("btnRecord");
+    recordTake(2000);
+    click("btnRecord");
+    QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
+    QTRY_COMPARE(m_widget->player()->mediaStatus(), QMediaPlayer::LoadedMedia);
+    checkTakeFile(probedFrames);
+    click("btnPauseGo");
+    QTRY_COMPARE(m_widget->player()->state(), QMediaPlayer::PlayingState);
+
+    click("btnRecord");
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::StoppedState);
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::Recording));
+    QVERIFY(showsImage(button("btnPauseGo"), PauseOff));
+    QCOMPARE(m_widget->elapsedMs(), qint64(0));
+    QCOMPARE(chart()->columnCount(), 0);
+    click("btnRecord");
+}
+
+QTEST_MAIN(TestRecordWidget)
+#include "tst_recordwidget.moc"
