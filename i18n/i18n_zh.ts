@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>PageSeting</name>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通用设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关于我们</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助中心</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PageZq05</name>
     <message>
         <source>功能开关</source>
@@ -73,6 +92,95 @@
     <name>WaveformWidget</name>
     <message>
         <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aboutPage</name>
+    <message>
+        <source>Velora PC控制面板 Win客户端</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版本号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>固件版本号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系我们</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>官方网站：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>邮箱：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公众号：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>视频频道：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>微博：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>generalPage</name>
+    <message>
+        <source>型号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>helpPage</name>
+    <message>
+        <source>常见问题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q:设备连接电脑指示灯不亮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q:电脑播放音乐无声</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q:麦克风无声</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q：手机端直播无声</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更多常见问题&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助中心</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用手册</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>意见反馈</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

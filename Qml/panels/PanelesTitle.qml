@@ -1,13 +1,12 @@
 import QtQuick 2.0
 import QtQuick.Controls 2.4
 import LumenQuick 1.0
+import "../common/deviceNames.js" as DeviceNames
 
 Item {
     id: titleBar
 
     signal settingsClicked()
-
-    readonly property var modelNames: ({ "zq05": "Velora Stagemate Arlo ", "zq06": "Velora Stagemate Brio " })
 
     Rectangle {
         anchors.fill: parent
@@ -74,8 +73,9 @@ Item {
     Connections {
         target: MainLogic
         function onIsConnect(isConnect, devType) {
-            if (isConnect && titleBar.modelNames.hasOwnProperty(devType))
-                titleText.text = titleBar.modelNames[devType] + MainLogic.getSoftVersion()
+            var name = DeviceNames.displayName(devType)
+            if (isConnect && name !== "")
+                titleText.text = name + " " + MainLogic.getSoftVersion()
         }
     }
 }

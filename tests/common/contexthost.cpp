@@ -1,6 +1,7 @@
 #include "contexthost.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QMutex>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -30,9 +31,33 @@ void collectFromNowOn()
         previousHandler = current;
 }
 
+const char *const openedSchemes[] = {"http", "https", "mailto"};
+
 } // namespace
 
-ContextHost::ContextHost(QQmlEngine *engine) : QObject(engine), m_engine(engine) {}
+ContextHost::ContextHost(QQmlEngine *engine) : QObject(engine), m_engine(engine)
+{
+    for (const char *scheme : openedSchemes)
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "recordOpenedUrl");
+}
+
+ContextHost::~ContextHost()
+{
+    for (const char *scheme : openedSchemes)
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+}
+
+void ContextHost::recordOpenedUrl(const QUrl &url)
+{
+    m_openedUrls << url.toString();
+}
+
+QStringList ContextHost::takeOpenedUrls()
+{
+    QStringList taken;
+    taken.swap(m_openedUrls);
+    return taken;
+}
 
 void ContextHost::setContextObject(const QString &name, QObject *object)
 {

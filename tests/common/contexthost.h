@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTranslator>
+#include <QUrl>
 
 class QQmlEngine;
 
@@ -15,6 +16,7 @@ class ContextHost : public QObject
     Q_OBJECT
 public:
     explicit ContextHost(QQmlEngine *engine);
+    ~ContextHost() override;
 
     Q_INVOKABLE void setContextObject(const QString &name, QObject *object);
     // The warnings and critical messages printed since the last call.
@@ -22,10 +24,17 @@ public:
     // "en" installs the compiled-in English translation, anything else none (the source texts); then
     // the whole engine is retranslated.
     Q_INVOKABLE bool switchLanguage(const QString &code);
+    // The web and mail addresses the scene asked the system to open since the last call; while a
+    // ContextHost exists none of them reaches a real browser or mail program.
+    Q_INVOKABLE QStringList takeOpenedUrls();
+
+private slots:
+    void recordOpenedUrl(const QUrl &url);
 
 private:
     QQmlEngine *m_engine;
     QTranslator m_translator;
+    QStringList m_openedUrls;
 };
 
 #endif // CONTEXTHOST_H

@@ -5,6 +5,7 @@
 #include "app/mainwidget.h"
 #include "debuglogrecorder.h"
 #include "errorpromptrecorder.h"
+#include "quicktree.h"
 #include "settings/configfile.h"
 #include "virtualcardprocess.h"
 
@@ -40,18 +41,6 @@ QList<QList<int>> writtenBlocks(VirtualCardProcess &card)
 QList<QList<int>> block(int playMute, int micMute, const QList<int> &bands)
 {
     return {QList<int>{playMute, micMute} + bands};
-}
-
-// Searches the visual tree: items a Repeater makes are not QObject children of the scene.
-QQuickItem *findItem(QQuickItem *root, const QString &name)
-{
-    for (QQuickItem *child : root->childItems()) {
-        if (child->objectName() == name)
-            return child;
-        if (QQuickItem *found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -98,7 +87,7 @@ void TestPageOnCard::init()
     QTRY_COMPARE_WITH_TIMEOUT(connections.count(), 1, readDelayMs + 5000);
     QCOMPARE(connections.at(0).at(0).toBool(), true);
     for (const char *name : {"band0", "band1", "preset3", "original", "btnMicMute"})
-        QVERIFY2(findItem(m_scene->rootObject(), name), name);
+        QVERIFY2(findNamedItem(m_scene->rootObject(), name), name);
 }
 
 void TestPageOnCard::cleanup()
@@ -114,7 +103,7 @@ void TestPageOnCard::cleanup()
 QQuickItem *TestPageOnCard::item(const QString &name, QQuickItem *under)
 {
     // init() has made sure the page's items are there.
-    return findItem(under ? under : m_scene->rootObject(), name);
+    return findNamedItem(under ? under : m_scene->rootObject(), name);
 }
 
 QList<int> TestPageOnCard::pageBands()

@@ -10,6 +10,7 @@ Button {
     property bool selected: false
     property string tipText: ""
     property int radius: CusConfig.controlBorderRadius
+    property int borderWidth: 1
 
     property color backgroundColorNormal: CusConfig.controlColor
     property color backgroundColorHovered: CusConfig.controlColor_hovered
@@ -56,7 +57,7 @@ Button {
         color: control.pick(control.backgroundColorDisabled, control.backgroundColorPressed,
                             control.backgroundColorHovered, control.backgroundColorNormal,
                             control.pressed || control.checked)
-        border.width: control.looksPressed ? 0 : 1
+        border.width: control.looksPressed ? 0 : control.borderWidth
         border.color: control.pick(control.borderColorDisabled, control.borderColorPressed,
                                    control.borderColorHovered, control.borderColorNormal, control.looksPressed)
     }

@@ -46,6 +46,8 @@ TestCase {
         id: card
         property string serial: "VL05A24017702"
         function getSNCode() { return serial }
+        function getDevType() { return "zq05" }
+        function getFirmwareVer() { return "V1.00" }
     }
 
     QtObject {

@@ -1,0 +1,24 @@
+import QtQuick 2.9
+import LumenQuick 1.0
+
+// One line of the about page; with a link it opens that address in the system's browser when clicked.
+BasicTextF2 {
+    id: line
+
+    property string link: ""
+    // A line that shows nothing (a language may translate an account line to a blank) offers no link.
+    readonly property bool clickable: link !== "" && text.trim() !== ""
+
+    width: 320
+    color: CusConfig.controlTextColor
+
+    MouseArea {
+        objectName: "linkArea"
+        width: line.width
+        height: line.height
+        enabled: line.clickable
+        hoverEnabled: true
+        cursorShape: containsMouse ? Qt.PointingHandCursor : Qt.ArrowCursor
+        onClicked: Qt.openUrlExternally(line.link)
+    }
+}
