@@ -46,7 +46,7 @@ Item {
         ContactLine {
             objectName: "webSiteLine"
             link: Contact.webSite
-            text: qsTr("官方网站：") + Contact.webSite + CusConfig.transString
+            text: qsTr("官方网站：") + Contact.webSiteText + CusConfig.transString
         }
         ContactLine {
             objectName: "emailLine"
@@ -59,12 +59,12 @@ Item {
         ContactLine {
             objectName: "videoLine"
             link: Contact.videoChannel
-            text: Contact.accountLine(qsTr("视频频道：%1"), Contact.videoChannel) + CusConfig.transString
+            text: Contact.accountLine(qsTr("视频频道：%1"), Contact.videoAccount) + CusConfig.transString
         }
         ContactLine {
             objectName: "microBlogLine"
             link: Contact.microBlog
-            text: Contact.accountLine(qsTr("微博：%1"), Contact.microBlog) + CusConfig.transString
+            text: Contact.accountLine(qsTr("微博：%1"), Contact.microBlogAccount) + CusConfig.transString
         }
     }
 }

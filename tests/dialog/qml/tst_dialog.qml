@@ -313,14 +313,25 @@ TestCase {
         return ContextHost.takeOpenedUrls()
     }
 
+    // Each line ends inside the popup, which would cut it off.
+    function checkLinesFit(names) {
+        for (var i = 0; i < names.length; ++i) {
+            var line = pagePart(names[i])
+            var end = line.mapToItem(dialog.background, line.implicitWidth, 0).x
+            verify(end <= dialog.width - 4, names[i] + " ends at " + end + " of " + dialog.width)
+        }
+    }
+
     function test_contactLines() {
         openDialog()
         showTab(1)
-        compare(pagePart("webSiteLine").text, "官方网站：" + Contact.webSite)
+        compare(pagePart("webSiteLine").text, "官方网站：www.velora-audio.example")
         compare(pagePart("emailLine").text, "邮箱：" + Contact.email)
         verify(pagePart("messagingLine").text.indexOf(Contact.messagingAccount) > 0)
-        verify(pagePart("videoLine").text.indexOf(Contact.videoChannel) > 0)
-        verify(pagePart("microBlogLine").text.indexOf(Contact.microBlog) > 0)
+        verify(pagePart("videoLine").text.indexOf(Contact.videoAccount) > 0)
+        verify(pagePart("microBlogLine").text.indexOf(Contact.microBlogAccount) > 0)
+        checkLinesFit(["productLine", "versionLine", "firmwareLine", "webSiteLine", "emailLine", "messagingLine",
+                       "videoLine", "microBlogLine"])
         // The hand shows only over a line that opens something.
         var area = part("linkArea", pagePart("webSiteLine"))
         mouseMove(pagePart("emailLine"), 10, 5)
@@ -339,8 +350,9 @@ TestCase {
         // In English the account lines are blank: nothing to see, nothing to click.
         languageSwitched = true
         verify(ContextHost.switchLanguage("en"))
-        compare(pagePart("webSiteLine").text, "Official Website: " + Contact.webSite)
+        compare(pagePart("webSiteLine").text, "Official Website: www.velora-audio.example")
         compare(pagePart("emailLine").text, "E-mail Address: " + Contact.email)
+        checkLinesFit(["productLine", "versionLine", "firmwareLine", "webSiteLine", "emailLine"])
         var accounts = ["messagingLine", "videoLine", "microBlogLine"]
         for (var i = 0; i < accounts.length; ++i) {
             compare(pagePart(accounts[i]).text, " ")
