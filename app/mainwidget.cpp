@@ -5,6 +5,7 @@
 #include "settings/trans.h"
 #include "device/detectiondevice.h"
 #include "device/soundcardbase.h"
+#include "recorder/recordwidget.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -20,6 +21,7 @@ namespace {
 
 const double designDpi = 96.0;
 const QSize designWindow(802, 482);
+const int designRecordPanelHeight = 150;
 const int designStripHeight = 25;
 // The card is read this long after it arrives, once it has settled.
 const int cardReadDelayMs = 3000;
@@ -40,6 +42,7 @@ MainWidget::MainWidget(QWidget *parent) : QWidget(parent)
     watchScreen();
     resize(windowSize(m_scalingRate));
     createRootPanel();
+    createRecordPanel();
     createSceneWidget();
     publishContext();
     publishLanguageSwitcher();
@@ -70,6 +73,18 @@ QRect MainWidget::sceneGeometry(double rate)
 QRect MainWidget::dragStrip(double rate)
 {
     return QRect(0, 0, scaled(designWindow.width(), rate), scaled(designStripHeight, rate));
+}
+
+QSize MainWidget::openWindowSize(double rate)
+{
+    const QSize closed = windowSize(rate);
+    return QSize(closed.width(), scaled(designRecordPanelHeight, rate) + closed.height());
+}
+
+QRect MainWidget::recordPanelGeometry(double rate)
+{
+    return QRect(1, scaled(designWindow.height(), rate), scaled(designWindow.width(), rate),
+                 scaled(designRecordPanelHeight, rate));
 }
 
 double MainWidget::getScalingRate()
@@ -107,6 +122,20 @@ void MainWidget::createRootPanel()
     layout->addWidget(m_root);
     setLayout(layout);
     m_root->setStyleSheet(QStringLiteral("#root{background-color: #282A2B; border: 1px solid #444444;}"));
+}
+
+// The recorder panel lies below the scene, outside the closed window, until it is opened.
+void MainWidget::createRecordPanel()
+{
+    m_recordWidget = new RecordWidget(m_root);
+    m_recordWidget->hide();
+    m_recordWidget->setGeometry(recordPanelGeometry(m_scalingRate));
+}
+
+void MainWidget::openRecordWidget(bool isOpen)
+{
+    m_recordWidget->setVisible(isOpen);
+    resize(isOpen ? openWindowSize(m_scalingRate) : windowSize(m_scalingRate));
 }
 
 void MainWidget::createSceneWidget()
@@ -152,6 +181,7 @@ void MainWidget::onDevArrivalOrRemove(QString devType, bool isArrival, int vid, 
     qDebug() << "onDevArrivalOrRemove" << devType << isArrival;
     if (!isArrival) {
         m_presentDevType.clear();
+        m_recordWidget->setInputDevName(QStringLiteral("Default"));
         if (m_soundCard)
             m_soundCard->clearReady();
         emit isConnect(false, devType);
@@ -162,6 +192,7 @@ void MainWidget::onDevArrivalOrRemove(QString devType, bool isArrival, int vid, 
         m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("SoundCard"), m_soundCard);
     }
     m_presentDevType = devType;
+    m_recordWidget->setInputDevName(m_soundCard->getInputDevName());
     qDebug() << "***Device insertion detected";
     // The window is the timer's context, so that a timer still pending when the window goes reaches nothing.
     QTimer::singleShot(cardReadDelayMs, this, [this, vid, pid, isArrival, devType] {
@@ -195,6 +226,7 @@ void MainWidget::relayout()
 {
     resize(windowSize(m_scalingRate));
     m_sceneWidget->resize(sceneGeometry(m_scalingRate).size());
+    m_recordWidget->setGeometry(recordPanelGeometry(m_scalingRate));
 }
 
 void MainWidget::mousePressEvent(QMouseEvent *event)

@@ -12,6 +12,7 @@ class DetectionDevice;
 class PowerLog;
 class Trans;
 class SoundCardBase;
+class RecordWidget;
 
 // The program's only top-level window: a frameless, dark root panel that carries the scene.
 class MainWidget : public QWidget
@@ -25,6 +26,8 @@ public:
     static QSize windowSize(double rate);
     static QRect sceneGeometry(double rate);
     static QRect dragStrip(double rate);
+    static QSize openWindowSize(double rate);
+    static QRect recordPanelGeometry(double rate);
 
     // Shows the window normally and in front of the others: the answer to a second start.
     void bringToFront();
@@ -32,6 +35,8 @@ public:
 public slots:
     QString getSoftVersion();
     double getScalingRate();
+    // Shows the recorder panel below the scene and makes the window tall enough for it, or hides it.
+    void openRecordWidget(bool isOpen);
 
 signals:
     void screenChanged();
@@ -53,6 +58,7 @@ private:
     void initWindow();
     void watchScreen();
     void createRootPanel();
+    void createRecordPanel();
     void createSceneWidget();
     void publishContext();
     void publishLanguageSwitcher();
@@ -72,6 +78,7 @@ private:
     QPoint m_dragOffset;
     double m_scalingRate = 1.0;
     QWidget *m_root = nullptr;
+    RecordWidget *m_recordWidget = nullptr;
     PowerLog *m_powerLog = nullptr;
     Trans *m_trans = nullptr;
 };

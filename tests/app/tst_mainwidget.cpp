@@ -1,4 +1,5 @@
 #include "app/mainwidget.h"
+#include "recorder/recordwidget.h"
 
 #include <QApplication>
 #include <QQmlContext>
@@ -19,6 +20,10 @@ private slots:
     void scalesWithScreenDpi();
     void dragsByTopStrip();
     void dpiChangeAfterCloseIsHarmless();
+    void hostsTheRecorder_data();
+    void hostsTheRecorder();
+    void recordToggleOpensTheRecorder();
+    void recorderInputFollowsTheCard();
 };
 
 void TestMainWidget::initTestCase()
@@ -134,6 +139,96 @@ void TestMainWidget::dpiChangeAfterCloseIsHarmless()
     emit screen->logicalDotsPerInchChanged(144);
     MainWidget other;
     QCOMPARE(other.getScalingRate(), 1.25);
+}
+
+void TestMainWidget::hostsTheRecorder_data()
+{
+    QTest::addColumn<qreal>("dpi");
+    QTest::addColumn<QSize>("closed");
+    QTest::addColumn<QSize>("open");
+    QTest::addColumn<QRect>("panel");
+    QTest::newRow("1.25") << qreal(120) << QSize(1002, 602) << QSize(1002, 789) << QRect(1, 602, 1002, 187);
+    QTest::newRow("1.5") << qreal(144) << QSize(1203, 723) << QSize(1203, 948) << QRect(1, 723, 1203, 225);
+}
+
+// The panel waits hidden below the scene; opening it makes the window tall enough to show it, and
+// a rescale while it is open gives the window back its closed height, the panel moving with it.
+void TestMainWidget::hostsTheRecorder()
+{
+    QFETCH(qreal, dpi);
+    QFETCH(QSize, closed);
+    QFETCH(QSize, open);
+    QFETCH(QRect, panel);
+    MainWidget w;
+    auto *recorder = w.findChild<RecordWidget *>();
+    QVERIFY(recorder);
+    QCOMPARE(recorder->parentWidget(), w.findChild<QWidget *>(QStringLiteral("root")));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(!recorder->isVisible());
+    if (dpi != 120)
+        emit w.screen()->logicalDotsPerInchChanged(dpi);
+    QCOMPARE(w.size(), closed);
+    QCOMPARE(recorder->geometry(), panel);
+    QVERIFY(!recorder->isVisible());
+
+    w.openRecordWidget(true);
+    w.openRecordWidget(true);
+    QCOMPARE(w.size(), open);
+    QVERIFY(recorder->isVisible());
+    QCOMPARE(recorder->geometry(), panel);
+    QCOMPARE(w.findChildren<RecordWidget *>().size(), 1);
+
+    w.openRecordWidget(false);
+    QCOMPARE(w.size(), closed);
+    QVERIFY(!recorder->isVisible());
+
+    w.openRecordWidget(true);
+    emit w.screen()->logicalDotsPerInchChanged(96);
+    QCOMPARE(w.size(), QSize(802, 482));
+    QCOMPARE(recorder->geometry(), QRect(1, 482, 802, 150));
+    QVERIFY(recorder->isVisible());
+    w.openRecordWidget(true);
+    QCOMPARE(w.size(), QSize(802, 632));
+}
+
+// The scene's toggle in the right panel's corner opens the recorder and closes it again.
+void TestMainWidget::recordToggleOpensTheRecorder()
+{
+    MainWidget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *scene = w.findChild<QQuickWidget *>();
+    QTRY_COMPARE(scene->rootObject()->width(), 998.0);
+    auto *recorder = w.findChild<RecordWidget *>();
+    QQuickItem *toggle = nullptr;
+    for (QQuickItem *item : scene->rootObject()->findChildren<QQuickItem *>()) {
+        if (item->property("btnImgNormal").toString().endsWith(QLatin1String("Recording_expand.png")))
+            toggle = item;
+    }
+    QVERIFY(toggle);
+    const QPoint centre = toggle->mapToScene(QPointF(toggle->width() / 2, toggle->height() / 2)).toPoint();
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, scene->mapTo(&w, centre));
+    QTRY_VERIFY(recorder->isVisible());
+    QCOMPARE(w.size(), QSize(1002, 789));
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, scene->mapTo(&w, centre));
+    QTRY_VERIFY(!recorder->isVisible());
+    QCOMPARE(w.size(), QSize(1002, 602));
+}
+
+// The recorder is told the card's input as soon as a card arrives, and the default when it goes.
+void TestMainWidget::recorderInputFollowsTheCard()
+{
+    MainWidget w;
+    auto *recorder = w.findChild<RecordWidget *>();
+    QCOMPARE(recorder->inputDevName(), QStringLiteral("Default"));
+    QMetaObject::invokeMethod(&w, "onDevArrivalOrRemove", Q_ARG(QString, QStringLiteral("zq05")), Q_ARG(bool, true),
+                              Q_ARG(int, 0x1234), Q_ARG(int, 0x5678));
+    // The card model names no input of its own, which leaves the choice to the system.
+    QCOMPARE(recorder->inputDevName(), QString());
+    QMetaObject::invokeMethod(&w, "onDevArrivalOrRemove", Q_ARG(QString, QStringLiteral("zq05")), Q_ARG(bool, false),
+                              Q_ARG(int, 0x1234), Q_ARG(int, 0x5678));
+    QCOMPARE(recorder->inputDevName(), QStringLiteral("Default"));
 }
 
 QTEST_MAIN(TestMainWidget)
