@@ -11,8 +11,7 @@ bool FfmpegRunner::run(const QStringList &arguments)
     const QString program = programPath();
     if (program.isEmpty()) {
         m_toolMissing = true;
-        return fail(tr("%1 was not found, so recordings cannot be cut or exported. "
-                       "Install ffmpeg and try again.").arg(programName()));
+        return fail(tr("未找到 %1，无法剪切或导出录音。请安装 ffmpeg 后再试。").arg(programName()));
     }
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -21,18 +20,18 @@ bool FfmpegRunner::run(const QStringList &arguments)
     process.start(program, arguments);
     if (!process.waitForStarted(-1)) {
         m_toolMissing = process.error() == QProcess::FailedToStart;
-        return fail(tr("%1 could not be started: %2").arg(programName(), process.errorString()));
+        return fail(tr("无法启动 %1：%2").arg(programName(), process.errorString()));
     }
     process.waitForFinished(-1);
     const QString lastOutput = lastLine(process.readAll());
     if (process.exitStatus() != QProcess::NormalExit)
-        return fail(tr("%1 stopped unexpectedly. %2").arg(programName(), lastOutput));
+        return fail(tr("%1 意外退出。%2").arg(programName(), lastOutput));
     if (process.exitCode() != 0)
-        return fail(lastOutput.isEmpty() ? tr("%1 ended with code %2.").arg(programName()).arg(process.exitCode())
+        return fail(lastOutput.isEmpty() ? tr("%1 退出，返回码 %2。").arg(programName()).arg(process.exitCode())
                                          : lastOutput);
     const QFileInfo output(arguments.value(arguments.size() - 1));
     if (!output.isFile() || output.size() == 0)
-        return fail(tr("%1 wrote no output file %2. %3").arg(programName(), output.filePath(), lastOutput));
+        return fail(tr("%1 没有写出输出文件 %2。%3").arg(programName(), output.filePath(), lastOutput));
     return true;
 }
 

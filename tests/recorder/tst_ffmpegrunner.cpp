@@ -147,8 +147,7 @@ void TestFfmpegRunner::missingToolIsReportedAndRunsNothing()
 
     QVERIFY(!ran);
     QVERIFY(runner.toolMissing());
-    QCOMPARE(runner.errorString(), QString("ffmpeg was not found, so recordings cannot be cut or exported. "
-                                           "Install ffmpeg and try again."));
+    QCOMPARE(runner.errorString(), QString("未找到 ffmpeg，无法剪切或导出录音。请安装 ffmpeg 后再试。"));
     QVERIFY(!QFile::exists(this->path("while-missing.mp3")));
 
     QVERIFY2(runner.run(FfmpegArguments::exportTo(m_take, this->path("while-missing.mp3"))), qPrintable(runner.errorString()));
