@@ -2,11 +2,17 @@
 #include "ui_recordwidget.h"
 
 #include "bufferlevels.h"
+#include "clipprompts.h"
+#include "ffmpegarguments.h"
+#include "ffmpegrunner.h"
 #include "takepath.h"
+#include "takeversions.h"
 
 #include <QAudioEncoderSettings>
 #include <QAudioProbe>
 #include <QAudioRecorder>
+#include <QDebug>
+#include <QFileInfo>
 #include <QMediaPlayer>
 #include <QPixmap>
 #include <QShortcut>
@@ -64,11 +70,14 @@ void RecordWidget::connectParts()
     connect(m_player, &QMediaPlayer::stateChanged, this, &RecordWidget::onPlayerStateChanged);
     connect(m_playTimer, &QTimer::timeout, this,
             [this] { ui->waveforFrame->setPlayPos(m_player->position()); });
+    connect(ui->waveforFrame, &WaveformFrame::s_cutAudio, this, &RecordWidget::cutAudio);
     connect(ui->waveforFrame, &WaveformFrame::s_posChange, this,
             [this](double playPos) { m_player->setPosition(qint64(int(playPos))); });
     connect(&m_reader, &WaveFile::s_waveformData, this, &RecordWidget::on_waveformData);
     connect(new QShortcut(QKeySequence(Qt::Key_Space), this), &QShortcut::activated, this,
             &RecordWidget::playFromCursor);
+    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+z")), this), &QShortcut::activated, this,
+            &RecordWidget::undo);
 }
 
 void RecordWidget::setInputDevName(QString name)
@@ -98,6 +107,8 @@ void RecordWidget::startTake()
     ui->waveforFrame->clear();
     m_elapsedMs = 0;
     m_recordedTime.reset();
+    // Undo stays within one take: the versions of an earlier take never come back in place of this one.
+    m_undoPaths.clear();
     // The player goes first: its stop reports the stopped state, which would otherwise overwrite
     // the recording state and its icons.
     if (m_player->state() != QMediaPlayer::StoppedState)
@@ -186,11 +197,89 @@ void RecordWidget::updateProgress(qlonglong pos)
                             .arg(ofDay % 1000, 3, 10, QLatin1Char('0')));
 }
 
+void RecordWidget::cutAudio(double startTime, double endTime)
+{
+    if (m_playPath.isEmpty())
+        return;
+    const QString cutPath = TakeVersions(takeLocalPath(m_recordUrl)).versionPath(m_cutIndex);
+    FfmpegRunner runner;
+    const bool cut = runner.run(FfmpegArguments::cut(m_playPath, startTime, endTime, cutPath));
+    // A number whose file exists is used up, even by a failed run that left a partial file behind.
+    if (cut || QFileInfo::exists(cutPath))
+        ++m_cutIndex;
+    if (!cut) {
+        // The view emptied its chart for the new version; the current one goes back in.
+        drawVersion(m_playPath);
+        reportFailure(tr("剪切"), tr("剪切失败，录音保持不变。"), runner);
+        return;
+    }
+    showVersion(cutPath);
+    m_undoPaths.append(m_playPath);
+    m_playPath = cutPath;
+    qDebug() << "m_playPath" << m_playPath;
+}
+
 void RecordWidget::on_waveformData(QVector<qreal> &data)
 {
     for (qreal &level : data)
         level /= 0x7fff;
     ui->waveforFrame->onDrawWaveform(data);
+}
+
+void RecordWidget::undo()
+{
+    if (m_undoPaths.isEmpty())
+        return;
+    m_playPath = m_undoPaths.takeLast();
+    showVersion(m_playPath);
+}
+
+void RecordWidget::on_btnSave_clicked()
+{
+    if (m_playPath.isEmpty())
+        return;
+    const QString filePath =
+        ClipPrompts::saveFileName(tr("保存文件"), QStringLiteral("*.mp3 ;; *.wav ;; *.aac ;; *.wma ;; *.flac ;; *.ac3"));
+    if (filePath.isEmpty())
+        return;
+    qDebug() << "filePath" << filePath;
+    // Versions that undo can no longer reach are of no further use once the take is exported.
+    if (exportVersion(filePath))
+        TakeVersions(takeLocalPath(m_recordUrl)).tidy(QStringList(m_undoPaths) << m_playPath << filePath);
+}
+
+// Encodes the current version into filePath; a failure is shown to the user.
+bool RecordWidget::exportVersion(const QString &filePath)
+{
+    // Writing a version onto itself would destroy it while it is being read.
+    if (QFileInfo(filePath) == QFileInfo(m_playPath)) {
+        ClipPrompts::showFailure(this, tr("保存文件"), tr("不能导出到正在编辑的录音本身：%1").arg(filePath));
+        return false;
+    }
+    FfmpegRunner runner;
+    if (runner.run(FfmpegArguments::exportTo(m_playPath, filePath)))
+        return true;
+    reportFailure(tr("保存文件"), tr("导出到 %1 失败。").arg(filePath), runner);
+    return false;
+}
+
+// A missing tool is said once and plainly; any other failure with the tool's own last word.
+void RecordWidget::reportFailure(const QString &title, const QString &what, const FfmpegRunner &runner)
+{
+    ClipPrompts::showFailure(this, title, runner.toolMissing() ? runner.errorString() : what + "\n" + runner.errorString());
+}
+
+// The view shows the version and the player plays it.
+void RecordWidget::showVersion(const QString &path)
+{
+    drawVersion(path);
+    m_player->setMedia(QUrl::fromLocalFile(path));
+}
+
+void RecordWidget::drawVersion(const QString &path)
+{
+    ui->waveforFrame->clear();
+    m_reader.readWaveFile(path);
 }
 
 void RecordWidget::setRecordState(int state)
@@ -202,6 +291,7 @@ void RecordWidget::setRecordState(int state)
         setButtonIcon(ui->btnRecord, StopOn);
         setButtonIcon(ui->btnPauseGo, PauseOff);
         ui->waveforFrame->setSupportClip(false);
+        m_cutIndex = 1;
         break;
     case TakeFinished:
         ui->btnSave->setEnabled(true);

@@ -6,10 +6,12 @@
 
 #include <QAudioBuffer>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QVector>
 #include <QWidget>
 
+class FfmpegRunner;
 class QAudioProbe;
 class QAudioRecorder;
 class QMediaPlayer;
@@ -59,7 +61,10 @@ private slots:
     void on_btnPauseGo_clicked();
     void processBuffer(QAudioBuffer buffer);
     void updateProgress(qlonglong pos);
+    void cutAudio(double startTime, double endTime);
     void on_waveformData(QVector<qreal> &data);
+    void undo();
+    void on_btnSave_clicked();
 
 private:
     void connectParts();
@@ -71,13 +76,19 @@ private:
     void playFromCursor();
     void setRecordState(int state);
     static void setButtonIcon(QToolButton *button, const QString &image);
+    void showVersion(const QString &path);
+    void drawVersion(const QString &path);
+    bool exportVersion(const QString &filePath);
+    void reportFailure(const QString &title, const QString &what, const FfmpegRunner &runner);
 
     Ui::RecordWidget *ui;
     QUrl m_recordUrl;
     QUrl m_takeLocation;  // where the take now recording goes
     bool m_takePending = false;  // a finished take waits for its file to be finalised
     QString m_playPath;
+    QStringList m_undoPaths;  // earlier versions, newest last
     WaveFile m_reader;
+    int m_cutIndex = 1;
     int m_state = NothingRecorded;
     qint64 m_elapsedMs = 0;
     RecordedTime m_recordedTime;

@@ -1,0 +1,341 @@
+#include "audiofiles.h"
+#include "debuglogrecorder.h"
+#include "recorder/clipprompts.h"
+#include "recorder/recordwidget.h"
+#include "recorder/wavefile.h"
+#include "recorder/waveformframe.h"
+#include "recorder/waveformwidget.h"
+#include "waveformtesting.h"
+
+#include <QAudioRecorder>
+#include <QDir>
+#include <QFile>
+#include <QMediaPlayer>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+// Cutting, undo and export on a take recorded for real from the suite's sound server (a steady
+// tone), with the real ffmpeg. The functions run in order on one recorded take; each says what it
+// starts from.
+using namespace audiofiles;
+
+namespace {
+
+const int StartTimeoutMs = 15000;
+
+int blockCount(const QString &path)
+{
+    WaveFile reader;
+    int blocks = 0;
+    QObject::connect(&reader, &WaveFile::s_waveformData, [&blocks](QVector<qreal> &) { ++blocks; });
+    return reader.readWaveFile(path) ? blocks : -1;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestRecordWidgetClips : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void nothingRecordedDoesNothing();
+    void cutRemovesTheSpan();
+    void undoGoesBackOneVersionAndNumbersGoOn();
+    void failedCutKeepsTheVersion();
+    void missingToolIsSaidAndChangesNothing();
+    void cancelledDialogRunsNothing();
+    void exportTidiesOnlyOrphanedVersions();
+    void exportsEveryFormat_data();
+    void exportsEveryFormat();
+    void newTakeStartsNumberingAndUndoAfresh();
+
+private:
+    WaveformWidget *chart() const { return m_widget->findChild<WaveformWidget *>(); }
+    WaveformFrame *frame() const { return m_widget->findChild<WaveformFrame *>(QStringLiteral("waveforFrame")); }
+    QString version(int n) const { return m_folder + "/" + m_base + "_" + QString::number(n) + ".wav"; }
+    QString playerFile() const { return m_widget->player()->media().request().url().toLocalFile(); }
+    void recordTake(int minimumMs);
+    void cut(double start, double end) { emit frame()->s_cutAudio(start, end); }
+    void undoByKey();
+    void save(const QString &answer);
+    void checkShows(const QString &path);
+
+    RecordWidget *m_widget = nullptr;
+    QString m_take;
+    QString m_folder;
+    QString m_base;
+    QString m_answer;
+    int m_dialogs = 0;
+    QStringList m_dialogCaptions;
+    QStringList m_failures;
+    QTemporaryDir m_exports;
+};
+
+void TestRecordWidgetClips::initTestCase()
+{
+    QVERIFY2(qEnvironmentVariableIsSet("PULSE_SERVER"), "the recorder's tests need the suite's sound server");
+    ClipPrompts::setSaveFileChooser([this](const QString &caption, const QString &filter) {
+        ++m_dialogs;
+        m_dialogCaptions << caption << filter;
+        return m_answer;
+    });
+    ClipPrompts::setFailureReporter([this](const QString &title, const QString &text) {
+        m_failures << title + ": " + text;
+    });
+    m_widget = new RecordWidget;
+    m_widget->resize(800, 300);
+    m_widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_widget));
+}
+
+void TestRecordWidgetClips::cleanupTestCase()
+{
+    delete m_widget;
+    ClipPrompts::setSaveFileChooser(nullptr);
+    ClipPrompts::setFailureReporter(nullptr);
+}
+
+void TestRecordWidgetClips::init()
+{
+    m_dialogs = 0;
+    m_dialogCaptions.clear();
+    m_failures.clear();
+}
+
+void TestRecordWidgetClips::recordTake(int minimumMs)
+{
+    QTest::mouseClick(m_widget->findChild<QToolButton *>("btnRecord"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(m_widget->elapsedMs() >= minimumMs, StartTimeoutMs + minimumMs);
+    QTest::mouseClick(m_widget->findChild<QToolButton *>("btnRecord"), Qt::LeftButton);
+    // The file is complete once the recorder has stopped.
+    QTRY_COMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
+    m_take = m_widget->playPath();
+    QVERIFY2(QFile::exists(m_take), qPrintable(m_take));
+    m_folder = QFileInfo(m_take).path();
+    m_base = QFileInfo(m_take).baseName();
+}
+
+void TestRecordWidgetClips::undoByKey()
+{
+    m_widget->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_widget));
+    QTest::keyClick(m_widget, Qt::Key_Z, Qt::ControlModifier);
+}
+
+void TestRecordWidgetClips::save(const QString &answer)
+{
+    m_answer = answer;
+    QTest::mouseClick(m_widget->findChild<QToolButton *>("btnSave"), Qt::LeftButton);
+}
+
+// The chart holds exactly the blocks of the version, and the player plays it.
+void TestRecordWidgetClips::checkShows(const QString &path)
+{
+    QCOMPARE(m_widget->playPath(), path);
+    QCOMPARE(playerFile(), path);
+    const int blocks = blockCount(path);
+    QVERIFY(blocks > 0);
+    QCOMPARE(chart()->columnCount(), blocks);
+}
+
+// Before any take: undo, cut and export do nothing at all.
+void TestRecordWidgetClips::nothingRecordedDoesNothing()
+{
+    const QStringList before = QDir::home().entryList(QDir::Files);
+    cut(1.0, 2.0);
+    undoByKey();
+    save(m_exports.filePath("never.mp3"));
+    QVERIFY(m_widget->playPath().isEmpty());
+    QCOMPARE(m_dialogs, 0);
+    QVERIFY(m_failures.isEmpty());
+    QCOMPARE(chart()->columnCount(), 0);
+    QCOMPARE(QDir::home().entryList(QDir::Files), before);
+    QVERIFY(!QFile::exists(m_exports.filePath("never.mp3")));
+}
+
+// A take of over five seconds; cutting 1.50 to 3.25 s keeps the audio on either side, sample for sample.
+void TestRecordWidgetClips::cutRemovesTheSpan()
+{
+    recordTake(5000);
+    DebugLogRecorder log;
+    cut(1.5, 3.25);
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+    checkShows(version(1));
+    QCOMPARE(log.lines("m_playPath"), QStringList(QString("m_playPath \"%1\"").arg(version(1))));
+
+    const QVector<qint16> take = samples(m_take);
+    const QVector<qint16> cutVersion = samples(version(1));
+    const int head = int(1.5 * Rate) * Channels;
+    const int tail = int(3.25 * Rate) * Channels;
+    QVERIFY(take.size() >= 5 * Rate * Channels);
+    QCOMPARE(cutVersion.size(), head + take.size() - tail);
+    QCOMPARE(cutVersion.mid(0, head), take.mid(0, head));
+    QCOMPARE(cutVersion.mid(head), take.mid(tail));
+}
+
+// From take_1 current: a second cut, one undo, and the next cut gets a new number.
+void TestRecordWidgetClips::undoGoesBackOneVersionAndNumbersGoOn()
+{
+    cut(0.5, 1.0);
+    checkShows(version(2));
+    undoByKey();
+    checkShows(version(1));
+    QVERIFY(QFile::exists(version(2)));
+    cut(0.2, 0.4);
+    checkShows(version(3));
+    QVERIFY(qAbs(durationOf(version(3)) - (durationOf(version(1)) - 0.2)) < 0.01);
+}
+
+// From take_3 current (undo list: take, take_1): a cut whose output name is taken fails, and the
+// version, its undo list and the chart stay as they were; the taken file is not touched.
+void TestRecordWidgetClips::failedCutKeepsTheVersion()
+{
+    QFile blocker(version(4));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.write("someone else's file");
+    blocker.close();
+    const int columns = chart()->columnCount();
+
+    // Through the view, which empties its chart before it asks for the cut.
+    chart()->setFocus();
+    input::drag(chart(), WaveformWidget::LeftMargin + 20, WaveformWidget::LeftMargin + 60);
+    QTest::keyClick(chart(), Qt::Key_Delete);
+
+    QCOMPARE(m_failures.size(), 1);
+    QVERIFY2(m_failures[0].contains("Not overwriting - exiting"), qPrintable(m_failures[0]));
+    checkShows(version(3));
+    QCOMPARE(chart()->columnCount(), columns);
+    QCOMPARE(contents(version(4)), QByteArray("someone else's file"));
+
+    // The taken number is passed over; the undo list is intact.
+    cut(0.1, 0.2);
+    checkShows(version(5));
+    undoByKey();
+    checkShows(version(3));
+    undoByKey();
+    checkShows(version(1));
+}
+
+// From take_1 current (undo list: take): without ffmpeg, cut and export say so once and change nothing.
+void TestRecordWidgetClips::missingToolIsSaidAndChangesNothing()
+{
+    QTemporaryDir emptyPath;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", emptyPath.path().toLocal8Bit());
+    cut(0.1, 0.2);
+    save(m_exports.filePath("missing.flac"));
+    qputenv("PATH", path);
+
+    const QString missing = "未找到 ffmpeg，无法剪切或导出录音。请安装 ffmpeg 后再试。";
+    QCOMPARE(m_failures, QStringList({"剪切: " + missing, "保存文件: " + missing}));
+    checkShows(version(1));
+    QVERIFY(!QFile::exists(version(6)));
+    QVERIFY(!QFile::exists(m_exports.filePath("missing.flac")));
+    // The number was not used up.
+    cut(0.1, 0.2);
+    checkShows(version(6));
+    undoByKey();
+    checkShows(version(1));
+}
+
+// From take_1 current: a cancelled dialog runs nothing and tidies nothing.
+void TestRecordWidgetClips::cancelledDialogRunsNothing()
+{
+    DebugLogRecorder log;
+    const QStringList before = QDir(m_folder).entryList(QDir::Files);
+    save(QString());
+    QCOMPARE(m_dialogs, 1);
+    QCOMPARE(m_dialogCaptions, QStringList({"保存文件", "*.mp3 ;; *.wav ;; *.aac ;; *.wma ;; *.flac ;; *.ac3"}));
+    QVERIFY(m_failures.isEmpty());
+    QVERIFY(log.lines("filePath").isEmpty());
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), before);
+    QCOMPARE(m_widget->playPath(), version(1));
+}
+
+void TestRecordWidgetClips::exportsEveryFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("codec");
+    QTest::newRow("mp3") << "export.mp3" << "mp3";
+    QTest::newRow("aac") << "export.aac" << "aac";
+    QTest::newRow("wma") << "export.wma" << "wmav2";
+    QTest::newRow("flac") << "export.flac" << "flac";
+    QTest::newRow("ac3") << "export.ac3" << "ac3";
+    QTest::newRow("wav") << "export.wav" << "pcm_s16le";
+    QTest::newRow("upper-case suffix") << "take.MP3" << "mp3";
+}
+
+// From take_1 current: each export holds the current version in the codec its name asks for.
+void TestRecordWidgetClips::exportsEveryFormat()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, codec);
+    const QString output = m_exports.filePath(name);
+    DebugLogRecorder log;
+    save(output);
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+    QCOMPARE(log.lines("filePath"), QStringList(QString("filePath \"%1\"").arg(output)));
+    QCOMPARE(codecOf(output), codec);
+    const double expected = durationOf(version(1));
+    QVERIFY2(qAbs(durationOf(output) - expected) < 0.1, qPrintable(QString::number(durationOf(output))));
+    QCOMPARE(m_widget->playPath(), version(1));
+}
+
+// From take_1 current (undo list: take), with take_2..take_6 left over by undone and failed cuts:
+// an export that replaces an existing WAV removes exactly those, and nothing of another name.
+void TestRecordWidgetClips::exportTidiesOnlyOrphanedVersions()
+{
+    const QString chosen = m_folder + "/" + m_base + "_9.wav";
+    QVERIFY(makeTake(chosen, 1.0));
+    const QStringList others{m_base + "_1.mp3", m_base + "_x.wav", "other_2.wav", m_base + ".1.wav"};
+    for (const QString &name : others) {
+        QFile file(m_folder + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QStringList before = QDir(m_folder).entryList(QDir::Files);
+
+    save(chosen);
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+    QCOMPARE(samples(chosen), samples(version(1)));
+    QStringList expected = before;
+    for (int n : {2, 3, 4, 5, 6})
+        QVERIFY(expected.removeOne(QFileInfo(version(n)).fileName()));
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), expected);
+
+    // Onto the current version itself: refused, and the version is unharmed.
+    const QByteArray current = contents(version(1));
+    save(version(1));
+    QCOMPARE(m_failures.size(), 1);
+    QCOMPARE(contents(version(1)), current);
+    checkShows(version(1));
+}
+
+// A new take numbers its cuts from 1 again and cannot undo into the earlier take.
+void TestRecordWidgetClips::newTakeStartsNumberingAndUndoAfresh()
+{
+    const QString firstTake = m_take;
+    // The capture stalls after its first buffer when a take starts the moment the last one stopped.
+    QTest::qWait(500);
+    recordTake(1000);
+    QVERIFY(m_take != firstTake);
+    cut(0.2, 0.4);
+    checkShows(version(1));
+    undoByKey();
+    checkShows(m_take);
+    undoByKey();
+    checkShows(m_take);
+    QVERIFY(QFile::exists(firstTake));
+}
+
+QTEST_MAIN(TestRecordWidgetClips)
+#include "tst_recordwidgetclips.moc"
