@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>FfmpegRunner</name>
+    <message>
+        <source>未找到 %1，无法剪切或导出录音。请安装 ffmpeg 后再试。</source>
+        <translation>%1 was not found, so recordings cannot be cut or exported. Install ffmpeg and try again.</translation>
+    </message>
+    <message>
+        <source>无法启动 %1：%2</source>
+        <translation>%1 could not be started: %2</translation>
+    </message>
+    <message>
+        <source>%1 意外退出。%2</source>
+        <translation>%1 stopped unexpectedly. %2</translation>
+    </message>
+    <message>
+        <source>%1 退出，返回码 %2。</source>
+        <translation>%1 ended with code %2.</translation>
+    </message>
+    <message>
+        <source>%1 没有写出输出文件 %2。%3</source>
+        <translation>%1 wrote no output file %2. %3</translation>
+    </message>
+</context>
+<context>
     <name>PageSeting</name>
     <message>
         <source>设置</source>
@@ -79,6 +102,26 @@
     <message>
         <source>RecordWidget</source>
         <translation>RecordWidget</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>剪切失败，录音保持不变。</source>
+        <translation>The span could not be cut out; the recording is unchanged.</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>不能导出到正在编辑的录音本身：%1</source>
+        <translation>The recording being edited cannot be exported onto itself: %1</translation>
+    </message>
+    <message>
+        <source>导出到 %1 失败。</source>
+        <translation>Exporting to %1 failed.</translation>
     </message>
 </context>
 <context>

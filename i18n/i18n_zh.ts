@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>FfmpegRunner</name>
+    <message>
+        <source>未找到 %1，无法剪切或导出录音。请安装 ffmpeg 后再试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法启动 %1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 意外退出。%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 退出，返回码 %2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 没有写出输出文件 %2。%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PageSeting</name>
     <message>
         <source>设置</source>
@@ -78,6 +101,26 @@
     <name>RecordWidget</name>
     <message>
         <source>RecordWidget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>剪切失败，录音保持不变。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不能导出到正在编辑的录音本身：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出到 %1 失败。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
