@@ -19,7 +19,12 @@ void RecordedTime::add(qint64 frames, int sampleRate)
 
 qint64 RecordedTime::milliseconds() const
 {
-    return (m_earlierMicroseconds + runMicroseconds()) / 1000;
+    return microseconds() / 1000;
+}
+
+qint64 RecordedTime::microseconds() const
+{
+    return m_earlierMicroseconds + runMicroseconds();
 }
 
 qint64 RecordedTime::runMicroseconds() const

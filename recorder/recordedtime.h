@@ -13,6 +13,7 @@ public:
     // Buffers of an unknown rate (0 or less) are not counted.
     void add(qint64 frames, int sampleRate);
     qint64 milliseconds() const;
+    qint64 microseconds() const;
 
 private:
     qint64 runMicroseconds() const;

@@ -7,6 +7,7 @@
 #include "ffmpegrunner.h"
 #include "takepath.h"
 #include "takeversions.h"
+#include "waveformwidget.h"
 
 #include <QAudioEncoderSettings>
 #include <QAudioProbe>
@@ -109,6 +110,8 @@ void RecordWidget::startTake()
     m_recordedTime.reset();
     // Undo stays within one take: the versions of an earlier take never come back in place of this one.
     m_undoPaths.clear();
+    m_column = ColumnLevels();
+    m_columnsDrawn = 0;
     // The player goes first: its stop reports the stopped state, which would otherwise overwrite
     // the recording state and its icons.
     if (m_player->state() != QMediaPlayer::StoppedState)
@@ -182,8 +185,22 @@ void RecordWidget::processBuffer(QAudioBuffer buffer)
     m_recordedTime.add(buffer.frameCount(), buffer.format().sampleRate());
     m_elapsedMs = m_recordedTime.milliseconds();
     updateProgress(m_elapsedMs);
-    QVector<qreal> levels = BufferLevels::bufferLevels(buffer);
-    ui->waveforFrame->onDrawWaveform(levels);
+    m_column.merge(BufferLevels::bufferLevels(buffer));
+    drawDueColumns();
+}
+
+// Draws the columns that the recorded time has reached, so that the take keeps to the view's time
+// ruler whatever the length of the buffers; a buffer longer than a column fills several.
+void RecordWidget::drawDueColumns()
+{
+    const WaveformWidget *chart = ui->waveforFrame->waveformWidget();
+    const double columnMicroseconds = 1e6 * chart->step() / chart->pixelsPerSecond();
+    const qint64 due = qint64(m_recordedTime.microseconds() / columnMicroseconds);
+    if (m_columnsDrawn >= due)
+        return;
+    QVector<qreal> levels = m_column.take();
+    for (; m_columnsDrawn < due; ++m_columnsDrawn)
+        ui->waveforFrame->onDrawWaveform(levels);
 }
 
 void RecordWidget::updateProgress(qlonglong pos)

@@ -1,6 +1,7 @@
 #ifndef RECORDWIDGET_H
 #define RECORDWIDGET_H
 
+#include "columnlevels.h"
 #include "recordedtime.h"
 #include "wavefile.h"
 
@@ -72,6 +73,7 @@ private:
     void finishTake();
     void onRecorderStatusChanged(int status);
     void loadTake();
+    void drawDueColumns();
     void onPlayerStateChanged(int state);
     void playFromCursor();
     void setRecordState(int state);
@@ -92,6 +94,8 @@ private:
     int m_state = NothingRecorded;
     qint64 m_elapsedMs = 0;
     RecordedTime m_recordedTime;
+    ColumnLevels m_column;    // the buffers of the column being filled
+    qint64 m_columnsDrawn = 0;
     QString m_inputDevName = QStringLiteral("Default");
     QAudioRecorder *m_recorder;
     QAudioProbe *m_probe;
