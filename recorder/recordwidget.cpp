@@ -12,6 +12,7 @@
 #include <QAudioEncoderSettings>
 #include <QAudioProbe>
 #include <QAudioRecorder>
+#include <QEventLoop>
 #include <QDebug>
 #include <QFileInfo>
 #include <QMediaPlayer>
@@ -51,13 +52,30 @@ RecordWidget::RecordWidget(QWidget *parent)
 
 RecordWidget::~RecordWidget()
 {
-    // A take still recording is finished, so that its file is complete.
-    if (m_recorder->state() != QMediaRecorder::StoppedState)
-        m_recorder->stop();
     m_recorder->disconnect(this);
     m_probe->disconnect(this);
+    // A take still recording is finished, so that its file is complete: its header is written last.
+    if (m_recorder->state() != QMediaRecorder::StoppedState) {
+        m_recorder->stop();
+        waitForFinalisedTake();
+    }
     delete m_player;
     delete ui;
+}
+
+// The backend finalises a file in the background and reports it through the event loop; the wait
+// ends there, or after FinaliseTimeoutMs should the report never come.
+void RecordWidget::waitForFinalisedTake()
+{
+    if (m_recorder->status() != QMediaRecorder::FinalizingStatus)
+        return;
+    QEventLoop loop;
+    connect(m_recorder, &QMediaRecorder::statusChanged, &loop, [&loop](QMediaRecorder::Status status) {
+        if (status != QMediaRecorder::FinalizingStatus)
+            loop.quit();
+    });
+    QTimer::singleShot(FinaliseTimeoutMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void RecordWidget::connectParts()

@@ -42,6 +42,7 @@ public:
     };
 
     static constexpr int PlayTickMs = 40;
+    static constexpr int FinaliseTimeoutMs = 3000;
 
     explicit RecordWidget(QWidget *parent = nullptr);
     ~RecordWidget() override;
@@ -69,6 +70,7 @@ private slots:
 
 private:
     void connectParts();
+    void waitForFinalisedTake();
     void startTake();
     void finishTake();
     void onRecorderStatusChanged(int status);

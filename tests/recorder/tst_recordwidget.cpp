@@ -102,6 +102,7 @@ private slots:
     void drawsReaderBlocksScaled();
     void recordsPausesAndPlaysATake();
     void newTakeWhilePlaying();
+    void closingWhileRecordingKeepsTheTake();
 
 private:
     QToolButton *button(const char *name) const { return m_widget->findChild<QToolButton *>(name); }
@@ -381,6 +382,24 @@ void TestRecordWidget::newTakeWhilePlaying()
     QCOMPARE(m_widget->elapsedMs(), qint64(0));
     QCOMPARE(chart()->columnCount(), 0);
     click("btnRecord");
+}
+
+// The window going away in the middle of a take (the program closed) leaves a complete file.
+void TestRecordWidget::closingWhileRecordingKeepsTheTake()
+{
+    click("btnRecord");
+    recordTake(1000);
+    const QString path = m_widget->recorder()->outputLocation().path();
+    QElapsedTimer closing;
+    closing.start();
+    delete m_widget;
+    m_widget = nullptr;
+    // Ended by the recorder's report, not by the time limit.
+    QVERIFY(closing.elapsed() < RecordWidget::FinaliseTimeoutMs);
+    WaveFile file;
+    QVERIFY2(file.readWaveFile(path), qPrintable(path + ": " + file.errorString()));
+    QVERIFY(file.header().dataSize >= 44100 * 4);
+    QCOMPARE(qint64(file.header().dataSize) + 44, QFileInfo(path).size());
 }
 
 QTEST_MAIN(TestRecordWidget)
