@@ -5,7 +5,7 @@
 
 // The levels of the buffers that fall into one column of the waveform view, merged: per channel
 // the largest maximum and the smallest minimum. Buffers are much shorter than a column on some
-// backends (10 ms against 40 ms), and a column per buffer would stretch the take along the view's
+// backends (10 ms against a column of 1920 frames), and a column per buffer would stretch the take along the view's
 // time ruler.
 class ColumnLevels
 {

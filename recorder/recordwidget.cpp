@@ -204,6 +204,9 @@ void RecordWidget::processBuffer(QAudioBuffer buffer)
     m_elapsedMs = m_recordedTime.milliseconds();
     updateProgress(m_elapsedMs);
     m_column.merge(BufferLevels::bufferLevels(buffer));
+    // A column holds as many frames as a block of the reader, so that the take drawn live and the
+    // same take read back after a cut keep to one time ruler.
+    ui->waveforFrame->waveformWidget()->setSampleRate(buffer.format().sampleRate());
     drawDueColumns();
 }
 
@@ -314,7 +317,8 @@ void RecordWidget::showVersion(const QString &path)
 void RecordWidget::drawVersion(const QString &path)
 {
     ui->waveforFrame->clear();
-    m_reader.readWaveFile(path);
+    if (m_reader.readWaveFile(path))
+        ui->waveforFrame->waveformWidget()->setSampleRate(int(m_reader.header().sampleRate));
 }
 
 void RecordWidget::setRecordState(int state)

@@ -20,7 +20,7 @@ int toPixel(double y)
 } // namespace
 
 WaveformWidget::WaveformWidget(QWidget *parent)
-    : QWidget(parent), m_pixelsPerSecond(m_sampleRate / m_framesPerColumn * m_step)
+    : QWidget(parent), m_pixelsPerSecond(DefaultSampleRate / m_framesPerColumn * m_step)
 {
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("WaveformWidget"));
@@ -62,6 +62,14 @@ int WaveformWidget::laneHeight() const
 void WaveformWidget::setPlayPos(qint64 ms)
 {
     moveCursor(int(ms / 1000.0 * m_pixelsPerSecond + LeftMargin));
+}
+
+void WaveformWidget::setSampleRate(int rate)
+{
+    if (rate <= 0)
+        return;
+    m_pixelsPerSecond = rate / m_framesPerColumn * m_step;
+    update();
 }
 
 int WaveformWidget::laneCentre(int lane) const

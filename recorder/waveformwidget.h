@@ -43,6 +43,9 @@ public:
     int cursorX() const { return m_cursorX; }
     int step() const { return m_step; }
     double pixelsPerSecond() const { return m_pixelsPerSecond; }
+    // The rate of the audio whose columns are drawn: the time ruler, the play cursor and cut times
+    // follow it. 48000 until set; a rate of 0 or less is ignored.
+    void setSampleRate(int rate);
     bool supportClip() const { return m_supportClip; }
 
 signals:
@@ -67,11 +70,11 @@ private:
     void clearSelection();
     void cutSelection();
 
-    const int m_sampleRate = 48000;
+    static constexpr int DefaultSampleRate = 48000;
     const double m_framesPerColumn = 1920.0;
     const int m_step = 1;
     const int m_tickHeight = 6;
-    const double m_pixelsPerSecond;
+    double m_pixelsPerSecond;
     const QColor m_waveColour{"#5E17CC"};
     const QColor m_backgroundColour{"#1E1F21"};
     const QColor m_borderColour{"#1A1B1C"};

@@ -179,6 +179,8 @@ void TestRecordWidget::elapsedTimeFromFrames()
     QCOMPARE(timeLabel()->text(), QStringLiteral("00:00:02:321"));
     probe(88200, 44100);
     QCOMPARE(m_widget->elapsedMs(), qint64(4321));
+    // The view gets a column for every 1920 frames, however long the buffers: 190600 frames.
+    QCOMPARE(chart()->columnCount(), 99);
     probe(0, 44100);
     probe(1000, 0);
     QCOMPARE(m_widget->elapsedMs(), qint64(4321));
@@ -186,7 +188,7 @@ void TestRecordWidget::elapsedTimeFromFrames()
     probe(72000, 48000);
     QCOMPARE(m_widget->elapsedMs(), qint64(5821));
     QCOMPARE(timeLabel()->text(), QStringLiteral("00:00:05:821"));
-    // The view gets a column for every 40 ms recorded, however long the buffers.
+    // From then on a column is 1920 frames at 48 kHz, 40 ms: 5.821 s in all.
     QCOMPARE(chart()->columnCount(), 145);
 }
 
@@ -289,12 +291,12 @@ void TestRecordWidget::recordsPausesAndPlaysATake()
     QVERIFY(showsImage(button("btnPauseGo"), PauseOff));
     recordTake(2000);
 
-    // The label shows the time of the probed frames, and the view a column per 40 ms of them
-    // (1764 frames), each column drawn from the tone's levels.
+    // The label shows the time of the probed frames, and the view a column per 1920 of them,
+    // each column drawn from the tone's levels.
     QCOMPARE(timeLabel()->text(), timeText(m_widget->elapsedMs()));
     QCOMPARE(m_widget->elapsedMs(), probedFrames * 1000 / 44100);
     QVERIFY(probedBuffers > 0);
-    QCOMPARE(chart()->columnCount(), int(probedFrames / 1764));
+    QCOMPARE(chart()->columnCount(), int(probedFrames / 1920));
     const QImage drawn = pixels::grab(chart());
     QVERIFY(pixels::count(drawn, drawn.rect(), colours::Wave) > 8 * chart()->columnCount());
 

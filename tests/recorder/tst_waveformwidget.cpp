@@ -41,6 +41,7 @@ private slots:
     void selectingAndCuttingASpan();
     void cuttingIsRefusedWhileRecording();
     void onlyTheHighlightedSpanIsCut();
+    void timesFollowTheSampleRate();
     void clearForgetsColumnsAndSelection();
 
 private:
@@ -293,6 +294,27 @@ void TestWaveformWidget::onlyTheHighlightedSpanIsCut()
     QCOMPARE(cuts.last().at(0).toDouble(), 0.0);
     QCOMPARE(cuts.last().at(1).toDouble(), 4.0);
     QCOMPARE(position.last().first().toDouble(), 0.0);
+}
+
+// A column is 1920 frames at the audio's rate: at 44.1 kHz a span of columns is 48000/44100 longer
+// in time than at the default 48 kHz, and the cursor moves fewer pixels per second.
+void TestWaveformWidget::timesFollowTheSampleRate()
+{
+    WaveformWidget &w = *m_widget;
+    for (int i = 0; i < 150; ++i)
+        w.appendLevels({0.8, -0.8, 0.6, -0.6});
+    w.setSampleRate(44100);
+    w.setSampleRate(0);  // ignored
+    QSignalSpy cuts(&w, &WaveformWidget::s_cutAudio);
+    QSignalSpy position(&w, &WaveformWidget::s_posChange);
+    drag(&w, 60, 100);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(cuts.count(), 1);
+    const double secondsPerColumn = 1920.0 / 44100;
+    QVERIFY(qAbs(cuts.last().at(0).toDouble() - 20 * secondsPerColumn) < 1e-9);
+    QVERIFY(qAbs(cuts.last().at(1).toDouble() - 60 * secondsPerColumn) < 1e-9);
+    QVERIFY(qAbs(position.last().first().toDouble() - 20 * secondsPerColumn * 1000) < 1e-6);
+    QCOMPARE(w.pixelsPerSecond(), 44100 / 1920.0);
 }
 
 void TestWaveformWidget::clearForgetsColumnsAndSelection()
