@@ -85,7 +85,6 @@ void RecordWidget::connectParts()
     // The time shown on a state change is the probed one too: some backends report a duration of
     // 0 once a take stops, which would wipe the length of the take from the label.
     connect(m_recorder, &QMediaRecorder::stateChanged, this, [this] { updateProgress(m_elapsedMs); });
-    connect(m_recorder, &QMediaRecorder::statusChanged, this, &RecordWidget::onRecorderStatusChanged);
     connect(m_player, &QMediaPlayer::stateChanged, this, &RecordWidget::onPlayerStateChanged);
     connect(m_playTimer, &QTimer::timeout, this,
             [this] { ui->waveforFrame->setPlayPos(m_player->position()); });
@@ -148,22 +147,14 @@ void RecordWidget::finishTake()
     m_recordUrl = m_takeLocation;
     m_playPath = takeLocalPath(m_recordUrl);
     // The file is complete only once the recorder has finalised it; its header, with the length
-    // of its data, is written last.
-    if (m_recorder->status() == QMediaRecorder::FinalizingStatus)
-        m_takePending = true;
-    else
-        loadTake();
-}
-
-void RecordWidget::onRecorderStatusChanged(int status)
-{
-    if (m_takePending && status != QMediaRecorder::FinalizingStatus)
-        loadTake();
+    // of its data, is written last. The user's clicks wait with it: a take started while the last
+    // one is still being finalised gets a single buffer from the capture and writes no file.
+    waitForFinalisedTake();
+    loadTake();
 }
 
 void RecordWidget::loadTake()
 {
-    m_takePending = false;
     m_player->setMedia(QUrl::fromLocalFile(m_playPath));
     ui->waveforFrame->setPlayPos(m_player->position());
 }

@@ -73,7 +73,6 @@ private:
     void waitForFinalisedTake();
     void startTake();
     void finishTake();
-    void onRecorderStatusChanged(int status);
     void loadTake();
     void drawDueColumns();
     void onPlayerStateChanged(int state);
@@ -88,7 +87,6 @@ private:
     Ui::RecordWidget *ui;
     QUrl m_recordUrl;
     QUrl m_takeLocation;  // where the take now recording goes
-    bool m_takePending = false;  // a finished take waits for its file to be finalised
     QString m_playPath;
     QStringList m_undoPaths;  // earlier versions, newest last
     WaveFile m_reader;

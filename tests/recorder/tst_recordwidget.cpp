@@ -102,6 +102,7 @@ private slots:
     void drawsReaderBlocksScaled();
     void recordsPausesAndPlaysATake();
     void newTakeWhilePlaying();
+    void newTakeTheMomentTheLastStops();
     void closingWhileRecordingKeepsTheTake();
 
 private:
@@ -384,6 +385,35 @@ void TestRecordWidget::newTakeWhilePlaying()
     QCOMPARE(m_widget->elapsedMs(), qint64(0));
     QCOMPARE(chart()->columnCount(), 0);
     click("btnRecord");
+}
+
+// A take started the instant the last one stopped records for real, into a file of its own.
+void TestRecordWidget::newTakeTheMomentTheLastStops()
+{
+    qint64 probedFrames = 0;
+    QAudioProbe probe;
+    connect(&probe, &QAudioProbe::audioBufferProbed, this, [&](const QAudioBuffer &buffer) {
+        probedFrames += buffer.frameCount();
+    });
+    QVERIFY(probe.setSource(m_widget->recorder()));
+    click("btnRecord");
+    recordTake(1000);
+    click("btnRecord");
+    const QString firstTake = m_widget->playPath();
+    probedFrames = 0;
+    click("btnRecord");
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::Recording));
+    QVERIFY(showsImage(button("btnRecord"), StopOn));
+    QCOMPARE(m_widget->elapsedMs(), qint64(0));
+    recordTake(2000);
+    if (QTest::currentTestFailed())
+        return;
+    click("btnRecord");
+    QTRY_COMPARE(m_widget->player()->mediaStatus(), QMediaPlayer::LoadedMedia);
+    QVERIFY(m_widget->playPath() != firstTake);
+    QCOMPARE(m_widget->elapsedMs(), probedFrames * 1000 / 44100);
+    checkTakeFile(probedFrames);
+    QVERIFY(QFile::exists(firstTake));
 }
 
 // The window going away in the middle of a take (the program closed) leaves a complete file.
