@@ -230,7 +230,7 @@ void RecordWidget::cutAudio(double startTime, double endTime)
 {
     if (m_playPath.isEmpty())
         return;
-    const QString cutPath = TakeVersions(takeLocalPath(m_recordUrl)).versionPath(m_cutIndex);
+    const QString cutPath = takeVersions().versionPath(m_cutIndex);
     FfmpegRunner runner;
     const bool cut = runner.run(FfmpegArguments::cut(m_playPath, startTime, endTime, cutPath));
     // A number whose file exists is used up, even by a failed run that left a partial file behind.
@@ -274,7 +274,7 @@ void RecordWidget::on_btnSave_clicked()
     qDebug() << "filePath" << filePath;
     // Versions that undo can no longer reach are of no further use once the take is exported.
     if (exportVersion(filePath))
-        TakeVersions(takeLocalPath(m_recordUrl)).tidy(QStringList(m_undoPaths) << m_playPath << filePath);
+        takeVersions().tidy(QStringList(m_undoPaths) << m_playPath << filePath);
 }
 
 // Encodes the current version into filePath; a failure is shown to the user.
@@ -290,6 +290,12 @@ bool RecordWidget::exportVersion(const QString &filePath)
         return true;
     reportFailure(tr("保存文件"), tr("导出到 %1 失败。").arg(filePath), runner);
     return false;
+}
+
+// Every version is named after the recording itself, not after the version it was cut from.
+TakeVersions RecordWidget::takeVersions() const
+{
+    return TakeVersions(takeLocalPath(m_recordUrl));
 }
 
 // A missing tool is said once and plainly; any other failure with the tool's own last word.

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 class FfmpegRunner;
+class TakeVersions;
 class QAudioProbe;
 class QAudioRecorder;
 class QMediaPlayer;
@@ -82,6 +83,7 @@ private:
     void showVersion(const QString &path);
     void drawVersion(const QString &path);
     bool exportVersion(const QString &filePath);
+    TakeVersions takeVersions() const;
     void reportFailure(const QString &title, const QString &what, const FfmpegRunner &runner);
 
     Ui::RecordWidget *ui;

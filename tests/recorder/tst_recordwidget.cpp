@@ -43,6 +43,24 @@ QString timeText(qint64 ms)
     return QTime::fromMSecsSinceStartOfDay(int(ms % 86400000)).toString(QStringLiteral("hh:mm:ss:zzz"));
 }
 
+// Counts what the recorder delivers, beside the window's own probe.
+struct ProbeCount
+{
+    explicit ProbeCount(QMediaRecorder *recorder)
+    {
+        QObject::connect(&probe, &QAudioProbe::audioBufferProbed, [this](const QAudioBuffer &buffer) {
+            frames += buffer.frameCount();
+            ++buffers;
+        });
+        attached = probe.setSource(recorder);
+    }
+
+    QAudioProbe probe;
+    bool attached = false;
+    qint64 frames = 0;
+    int buffers = 0;
+};
+
 // A 16-bit stereo WAV of whole blocks of WaveFile::FramesPerBlock frames. Each block is given as
 // {left upper, left lower, right upper, right lower}: its first frame holds the upper values, the
 // others the lower ones, so the reader reports exactly those pairs.
@@ -258,14 +276,8 @@ void TestRecordWidget::checkTakeFile(qint64 probedFrames)
 
 void TestRecordWidget::recordsPausesAndPlaysATake()
 {
-    qint64 probedFrames = 0;
-    int probedBuffers = 0;
-    QAudioProbe probe;
-    connect(&probe, &QAudioProbe::audioBufferProbed, this, [&](const QAudioBuffer &buffer) {
-        probedFrames += buffer.frameCount();
-        ++probedBuffers;
-    });
-    QVERIFY(probe.setSource(m_widget->recorder()));
+    ProbeCount probed(m_widget->recorder());
+    QVERIFY(probed.attached);
 
     QMetaObject::invokeMethod(m_widget, "updateProgress", Q_ARG(qlonglong, 5000));
     click("btnRecord");
@@ -295,9 +307,9 @@ void TestRecordWidget::recordsPausesAndPlaysATake()
     // The label shows the time of the probed frames, and the view a column per 1920 of them,
     // each column drawn from the tone's levels.
     QCOMPARE(timeLabel()->text(), timeText(m_widget->elapsedMs()));
-    QCOMPARE(m_widget->elapsedMs(), probedFrames * 1000 / 44100);
-    QVERIFY(probedBuffers > 0);
-    QCOMPARE(chart()->columnCount(), int(probedFrames / 1920));
+    QCOMPARE(m_widget->elapsedMs(), probed.frames * 1000 / 44100);
+    QVERIFY(probed.buffers > 0);
+    QCOMPARE(chart()->columnCount(), int(probed.frames / 1920));
     const QImage drawn = pixels::grab(chart());
     QVERIFY(pixels::count(drawn, drawn.rect(), colours::Wave) > 8 * chart()->columnCount());
 
@@ -312,7 +324,7 @@ void TestRecordWidget::recordsPausesAndPlaysATake()
     QTRY_COMPARE(m_widget->player()->mediaStatus(), QMediaPlayer::LoadedMedia);
     // The label keeps the length of the take.
     QCOMPARE(timeLabel()->text(), timeText(m_widget->elapsedMs()));
-    checkTakeFile(probedFrames);
+    checkTakeFile(probed.frames);
     checkPlayback();
 }
 
@@ -363,18 +375,14 @@ void TestRecordWidget::checkPlayback()
 // Starting a take stops the playback first, so the recording keeps its state and icons.
 void TestRecordWidget::newTakeWhilePlaying()
 {
-    qint64 probedFrames = 0;
-    QAudioProbe probe;
-    connect(&probe, &QAudioProbe::audioBufferProbed, this, [&](const QAudioBuffer &buffer) {
-        probedFrames += buffer.frameCount();
-    });
-    QVERIFY(probe.setSource(m_widget->recorder()));
+    ProbeCount probed(m_widget->recorder());
+    QVERIFY(probed.attached);
     click("btnRecord");
     recordTake(2000);
     click("btnRecord");
     QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
     QTRY_COMPARE(m_widget->player()->mediaStatus(), QMediaPlayer::LoadedMedia);
-    checkTakeFile(probedFrames);
+    checkTakeFile(probed.frames);
     click("btnPauseGo");
     QTRY_COMPARE(m_widget->player()->state(), QMediaPlayer::PlayingState);
 
@@ -390,17 +398,13 @@ void TestRecordWidget::newTakeWhilePlaying()
 // A take started the instant the last one stopped records for real, into a file of its own.
 void TestRecordWidget::newTakeTheMomentTheLastStops()
 {
-    qint64 probedFrames = 0;
-    QAudioProbe probe;
-    connect(&probe, &QAudioProbe::audioBufferProbed, this, [&](const QAudioBuffer &buffer) {
-        probedFrames += buffer.frameCount();
-    });
-    QVERIFY(probe.setSource(m_widget->recorder()));
+    ProbeCount probed(m_widget->recorder());
+    QVERIFY(probed.attached);
     click("btnRecord");
     recordTake(1000);
     click("btnRecord");
     const QString firstTake = m_widget->playPath();
-    probedFrames = 0;
+    probed.frames = 0;
     click("btnRecord");
     QCOMPARE(m_widget->recordState(), int(RecordWidget::Recording));
     QVERIFY(showsImage(button("btnRecord"), StopOn));
@@ -411,8 +415,8 @@ void TestRecordWidget::newTakeTheMomentTheLastStops()
     click("btnRecord");
     QTRY_COMPARE(m_widget->player()->mediaStatus(), QMediaPlayer::LoadedMedia);
     QVERIFY(m_widget->playPath() != firstTake);
-    QCOMPARE(m_widget->elapsedMs(), probedFrames * 1000 / 44100);
-    checkTakeFile(probedFrames);
+    QCOMPARE(m_widget->elapsedMs(), probed.frames * 1000 / 44100);
+    checkTakeFile(probed.frames);
     QVERIFY(QFile::exists(firstTake));
 }
 
