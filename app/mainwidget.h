@@ -55,6 +55,7 @@ private slots:
     void onDevArrivalOrRemove(QString devType, bool isArrival, int vid, int pid);
 
 private:
+    void readCardAfter(int delayMs, const QString &devType, int vid, int pid);
     void initWindow();
     void watchScreen();
     void createRootPanel();

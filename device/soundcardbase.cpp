@@ -137,7 +137,12 @@ QString SoundCardBase::getSNCode()
 bool SoundCardBase::getAllParaIsChange()
 {
     unsigned char bytes[8] = {};
-    m_comm.readData(bytes);
+    // A card that could not be read is not taken for one holding zeros: the next change would write
+    // them to every band.
+    if (!m_comm.readData(bytes)) {
+        qDebug() << "***card not read: its values are not shown";
+        return false;
+    }
     ParameterBlock &block = ParameterBlock::instance();
     block.fromBytes(bytes);
     // The scene's mute switches always start off; the card learns it with the next write.
