@@ -116,12 +116,12 @@
         <translation>Save File</translation>
     </message>
     <message>
-        <source>不能导出到正在编辑的录音本身：%1</source>
-        <translation>The recording being edited cannot be exported onto itself: %1</translation>
-    </message>
-    <message>
         <source>导出到 %1 失败。</source>
         <translation>Exporting to %1 failed.</translation>
+    </message>
+    <message>
+        <source>不能导出到这段录音本身或它的剪切版本：%1</source>
+        <translation>A take cannot be exported onto itself or one of its cut versions: %1</translation>
     </message>
 </context>
 <context>

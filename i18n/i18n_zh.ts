@@ -116,11 +116,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>不能导出到正在编辑的录音本身：%1</source>
+        <source>导出到 %1 失败。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>导出到 %1 失败。</source>
+        <source>不能导出到这段录音本身或它的剪切版本：%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
 
@@ -153,8 +154,15 @@ void RecordWidget::finishTake()
     loadTake();
 }
 
+// The probe starts late and drops buffers when the GUI thread is busy, so the live chart and time
+// fall short of the file, more so the longer the take: the finished take is drawn and timed from
+// the file itself, so that a span picked on the chart is the span cut.
 void RecordWidget::loadTake()
 {
+    if (QFileInfo(m_playPath).isFile() && drawVersion(m_playPath)) {
+        m_elapsedMs = m_reader.durationMs();
+        updateProgress(m_elapsedMs);
+    }
     m_player->setMedia(QUrl::fromLocalFile(m_playPath));
     ui->waveforFrame->setPlayPos(m_player->position());
 }
@@ -182,11 +190,12 @@ void RecordWidget::onPlayerStateChanged(int state)
         setRecordState(PlaybackPaused);
 }
 
-// Plays from where the cursor is, leaving the buttons as they are.
+// Space plays and pauses the take as the play button does, cursor and icon included; a take being
+// recorded is left alone (pausing it is the button's job).
 void RecordWidget::playFromCursor()
 {
-    m_state = TakeFinished;
-    m_player->play();
+    if (m_recorder->state() == QMediaRecorder::StoppedState)
+        on_btnPauseGo_clicked();
 }
 
 void RecordWidget::processBuffer(QAudioBuffer buffer)
@@ -230,7 +239,9 @@ void RecordWidget::cutAudio(double startTime, double endTime)
 {
     if (m_playPath.isEmpty())
         return;
-    const QString cutPath = takeVersions().versionPath(m_cutIndex);
+    const TakeVersions versions = takeVersions();
+    m_cutIndex = versions.nextFreeNumber(m_cutIndex);
+    const QString cutPath = versions.versionPath(m_cutIndex);
     FfmpegRunner runner;
     const bool cut = runner.run(FfmpegArguments::cut(m_playPath, startTime, endTime, cutPath));
     // A number whose file exists is used up, even by a failed run that left a partial file behind.
@@ -246,6 +257,7 @@ void RecordWidget::cutAudio(double startTime, double endTime)
     m_undoPaths.append(m_playPath);
     m_playPath = cutPath;
     qDebug() << "m_playPath" << m_playPath;
+    ui->waveforFrame->keepInView(ui->waveforFrame->waveformWidget()->xAt(qint64(startTime * 1000)));
 }
 
 void RecordWidget::on_waveformData(QVector<qreal> &data)
@@ -259,8 +271,15 @@ void RecordWidget::undo()
 {
     if (m_undoPaths.isEmpty())
         return;
+    WaveformWidget *chart = ui->waveforFrame->waveformWidget();
+    const qint64 cursorMs = chart->cursorMs();
     m_playPath = m_undoPaths.takeLast();
     showVersion(m_playPath);
+    // The cursor keeps its time, which in the restored version is where the cut was, and playback
+    // goes on from there.
+    m_player->setPosition(cursorMs);
+    chart->setPlayPos(cursorMs);
+    ui->waveforFrame->keepInView(chart->xAt(cursorMs));
 }
 
 void RecordWidget::on_btnSave_clicked()
@@ -280,9 +299,10 @@ void RecordWidget::on_btnSave_clicked()
 // Encodes the current version into filePath; a failure is shown to the user.
 bool RecordWidget::exportVersion(const QString &filePath)
 {
-    // Writing a version onto itself would destroy it while it is being read.
-    if (QFileInfo(filePath) == QFileInfo(m_playPath)) {
-        ClipPrompts::showFailure(this, tr("保存文件"), tr("不能导出到正在编辑的录音本身：%1").arg(filePath));
+    // Writing onto the take or one of its versions would destroy it while it is read, or the audio
+    // that undo brings back.
+    if (takeVersions().isTakeOrVersion(filePath) || QFileInfo(filePath) == QFileInfo(m_playPath)) {
+        ClipPrompts::showFailure(this, tr("保存文件"), tr("不能导出到这段录音本身或它的剪切版本：%1").arg(filePath));
         return false;
     }
     FfmpegRunner runner;
@@ -311,11 +331,18 @@ void RecordWidget::showVersion(const QString &path)
     m_player->setMedia(QUrl::fromLocalFile(path));
 }
 
-void RecordWidget::drawVersion(const QString &path)
+// Redraws the chart from a version's file, the view staying where the user was: refilling the
+// chart widens it column by column, and each widening scrolls to the end.
+bool RecordWidget::drawVersion(const QString &path)
 {
+    QScrollBar *scroll = ui->waveforFrame->horizontalScrollBar();
+    const int shown = scroll->value();
     ui->waveforFrame->clear();
-    if (m_reader.readWaveFile(path))
+    const bool read = m_reader.readWaveFile(path);
+    if (read)
         ui->waveforFrame->waveformWidget()->setSampleRate(int(m_reader.header().sampleRate));
+    scroll->setValue(shown);
+    return read;
 }
 
 void RecordWidget::setRecordState(int state)

@@ -81,7 +81,7 @@ private:
     void setRecordState(int state);
     static void setButtonIcon(QToolButton *button, const QString &image);
     void showVersion(const QString &path);
-    void drawVersion(const QString &path);
+    bool drawVersion(const QString &path);
     bool exportVersion(const QString &filePath);
     TakeVersions takeVersions() const;
     void reportFailure(const QString &title, const QString &what, const FfmpegRunner &runner);

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Starts a private sound server for the recorder's tests: two null sinks, "spk" as the default
-# output and the monitor of "mic" as the default input, with a steady 440 Hz tone played into "mic".
+# output and the monitor of "mic" as the default input, with a steady 440 Hz tone played into "mic",
+# or with "pulsed" a 440 Hz tone 1.5 s on, 1.5 s off, so that positions in a take can be told apart.
 # Everything lives in the folder given (created if missing); clients reach the server with
 #   PULSE_SERVER=unix:<folder>/native
 # Several servers can run side by side, one per folder. scripts/stop-sound-server.sh stops it.
 set -u
-dir=${1:?usage: start-sound-server.sh <folder>}
+dir=${1:?usage: start-sound-server.sh <folder> [pulsed]}
+source=sine=frequency=440:sample_rate=44100
+[ "${2:-}" = pulsed ] && source='aevalsrc=if(lt(mod(t\,3)\,1.5)\,0.2*sin(2*PI*440*t)\,0):s=44100'
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)
 "$(dirname "$0")/stop-sound-server.sh" "$dir" 2>/dev/null
@@ -25,9 +28,8 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 pactl set-default-sink spk && pactl set-default-source mic.monitor || exit 1
-setsid bash -c 'echo $$ > "$1/tone.pid"; exec bash -c "ffmpeg -nostdin -loglevel error -f lavfi \
-  -i sine=frequency=440:sample_rate=44100 -ac 2 -f s16le - | pacat --playback -d mic \
-  --format=s16le --rate=44100 --channels=2"' tone "$dir" </dev/null >/dev/null 2>&1 &
+setsid bash -c 'echo $$ > "$1/tone.pid"; ffmpeg -nostdin -loglevel error -f lavfi -i "$2" -ac 2 -f s16le - \
+  | pacat --playback -d mic --format=s16le --rate=44100 --channels=2' tone "$dir" "$source" </dev/null >/dev/null 2>&1 &
 # Ready once the tone reaches the server.
 for _ in $(seq 100); do
   pactl list short sink-inputs 2>/dev/null | grep -q . && exit 0

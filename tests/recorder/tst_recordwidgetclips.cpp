@@ -51,7 +51,7 @@ private slots:
     void nothingRecordedDoesNothing();
     void cutRemovesTheSpan();
     void undoGoesBackOneVersionAndNumbersGoOn();
-    void failedCutKeepsTheVersion();
+    void takenNumbersArePassedOverAndFailedCutKeepsTheVersion();
     void missingToolIsSaidAndChangesNothing();
     void cancelledDialogRunsNothing();
     void exportTidiesOnlyOrphanedVersions();
@@ -202,30 +202,43 @@ void TestRecordWidgetClips::undoGoesBackOneVersionAndNumbersGoOn()
     QVERIFY(qAbs(durationOf(version(3)) - (durationOf(version(1)) - 0.2)) < 0.01);
 }
 
-// From take_3 current (undo list: take, take_1): a cut whose output name is taken fails, and the
-// version, its undo list and the chart stay as they were; the taken file is not touched.
-void TestRecordWidgetClips::failedCutKeepsTheVersion()
+// From take_3 current (undo list: take, take_1): a cut passes over a number whose file exists (a
+// leftover of an earlier take of the same name) without touching it; a cut that fails keeps the
+// version, its undo list and the chart as they were.
+void TestRecordWidgetClips::takenNumbersArePassedOverAndFailedCutKeepsTheVersion()
 {
     QFile blocker(version(4));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.write("someone else's file");
     blocker.close();
-    const int columns = chart()->columnCount();
 
     // Through the view, which empties its chart before it asks for the cut.
     chart()->setFocus();
     input::drag(chart(), WaveformWidget::LeftMargin + 20, WaveformWidget::LeftMargin + 60);
     QTest::keyClick(chart(), Qt::Key_Delete);
-
-    QCOMPARE(m_failures.size(), 1);
-    QVERIFY2(m_failures[0].contains("Not overwriting - exiting"), qPrintable(m_failures[0]));
-    checkShows(version(3));
-    QCOMPARE(chart()->columnCount(), columns);
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+    checkShows(version(5));
     QCOMPARE(contents(version(4)), QByteArray("someone else's file"));
 
-    // The taken number is passed over; the undo list is intact.
-    cut(0.1, 0.2);
+    // An encoder that fails, as one on a full disk would.
+    QTemporaryDir tools;
+    QFile failing(tools.filePath("ffmpeg"));
+    QVERIFY(failing.open(QIODevice::WriteOnly));
+    failing.write("#!/bin/sh\necho 'No space left on device' >&2\nexit 1\n");
+    failing.close();
+    QVERIFY(failing.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", tools.path().toLocal8Bit() + ":" + path);
+    const int columns = chart()->columnCount();
+    input::drag(chart(), WaveformWidget::LeftMargin + 20, WaveformWidget::LeftMargin + 60);
+    QTest::keyClick(chart(), Qt::Key_Delete);
+    qputenv("PATH", path);
+    QCOMPARE(m_failures.size(), 1);
+    QVERIFY2(m_failures[0].contains("No space left on device"), qPrintable(m_failures[0]));
     checkShows(version(5));
+    QCOMPARE(chart()->columnCount(), columns);
+    QVERIFY(!QFile::exists(version(6)));
+
     undoByKey();
     checkShows(version(3));
     undoByKey();
@@ -301,7 +314,7 @@ void TestRecordWidgetClips::exportsEveryFormat()
 // an export that replaces an existing WAV removes exactly those, and nothing of another name.
 void TestRecordWidgetClips::exportTidiesOnlyOrphanedVersions()
 {
-    const QString chosen = m_folder + "/" + m_base + "_9.wav";
+    const QString chosen = m_folder + "/" + m_base + " export.wav";
     QVERIFY(makeTake(chosen, 1.0));
     const QStringList others{m_base + "_1.mp3", m_base + "_x.wav", "other_2.wav", m_base + ".1.wav"};
     for (const QString &name : others) {
@@ -318,10 +331,15 @@ void TestRecordWidgetClips::exportTidiesOnlyOrphanedVersions()
         QVERIFY(expected.removeOne(QFileInfo(version(n)).fileName()));
     QCOMPARE(QDir(m_folder).entryList(QDir::Files), expected);
 
-    // Onto the current version itself: refused, and the version is unharmed.
+    // Onto the take, the current version or any other version name of the take: refused, and
+    // what undo brings back is unharmed.
+    const QByteArray take = contents(m_take);
     const QByteArray current = contents(version(1));
-    save(version(1));
-    QCOMPARE(m_failures.size(), 1);
+    for (const QString &target : {m_take, version(1), version(7), m_folder + "/../" + QFileInfo(m_folder).fileName() + "/" + m_base + ".wav"})
+        save(target);
+    QCOMPARE(m_failures.size(), 4);
+    QVERIFY(!QFile::exists(version(7)));
+    QCOMPARE(contents(m_take), take);
     QCOMPARE(contents(version(1)), current);
     checkShows(version(1));
 }
