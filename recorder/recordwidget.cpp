@@ -3,10 +3,10 @@
 
 #include "bufferlevels.h"
 #include "clipprompts.h"
-#include "ffmpegarguments.h"
-#include "ffmpegrunner.h"
+#include "clipeditor.h"
+#include "ffmpegencoders.h"
+#include "jobbar.h"
 #include "takepath.h"
-#include "takeversions.h"
 #include "waveformwidget.h"
 
 #include <QAudioEncoderSettings>
@@ -20,6 +20,8 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
+
+#include <cmath>
 
 namespace {
 
@@ -45,10 +47,16 @@ RecordWidget::RecordWidget(QWidget *parent)
       m_recorder(new QAudioRecorder(this)),
       m_probe(new QAudioProbe(this)),
       m_player(new QMediaPlayer),
-      m_playTimer(new QTimer(this))
+      m_playTimer(new QTimer(this)),
+      m_editor(new ClipEditor(this)),
+      m_encoders(new FfmpegEncoders(this))
 {
     ui->setupUi(this);
+    m_jobBar = new JobBar(this);
     connectParts();
+    connectEditing();
+    updateAvailability();
+    m_encoders->query();
 }
 
 RecordWidget::~RecordWidget()
@@ -95,8 +103,29 @@ void RecordWidget::connectParts()
     connect(&m_reader, &WaveFile::s_waveformData, this, &RecordWidget::on_waveformData);
     connect(new QShortcut(QKeySequence(Qt::Key_Space), this), &QShortcut::activated, this,
             &RecordWidget::playFromCursor);
-    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+z")), this), &QShortcut::activated, this,
-            &RecordWidget::undo);
+}
+
+void RecordWidget::connectEditing()
+{
+    connect(m_editor, &ClipEditor::versionChanged, this, &RecordWidget::onVersionChanged);
+    connect(m_editor, &ClipEditor::jobStarted, this, &RecordWidget::onJobStarted);
+    connect(m_editor, &ClipEditor::jobProgress, m_jobBar, &JobBar::setProgress);
+    connect(m_editor, &ClipEditor::jobEnded, this, &RecordWidget::onJobEnded);
+    connect(m_editor, &ClipEditor::failed, this,
+            [this](const QString &title, const QString &text) { ClipPrompts::showFailure(this, title, text); });
+    connect(m_jobBar, &JobBar::cancelRequested, m_editor, &ClipEditor::cancel);
+    m_undoShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+z")), &RecordWidget::undo);
+    m_redoShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")), &RecordWidget::redo);
+    m_redoAltShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+Y")), &RecordWidget::redo);
+    m_cancelShortcut = addShortcut(QKeySequence(Qt::Key_Escape), [this] { m_editor->cancel(); });
+}
+
+template<typename Slot>
+QShortcut *RecordWidget::addShortcut(const QKeySequence &keys, Slot slot)
+{
+    auto *shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, slot);
+    return shortcut;
 }
 
 void RecordWidget::setInputDevName(QString name)
@@ -127,6 +156,7 @@ void RecordWidget::startTake()
     m_elapsedMs = 0;
     m_recordedTime.reset();
     // Undo stays within one take: the versions of an earlier take never come back in place of this one.
+    m_editor->startTake(QString());
     m_undoPaths.clear();
     m_column = ColumnLevels();
     m_columnsDrawn = 0;
@@ -147,6 +177,7 @@ void RecordWidget::finishTake()
     setRecordState(TakeFinished);
     m_recordUrl = m_takeLocation;
     m_playPath = takeLocalPath(m_recordUrl);
+    m_editor->startTake(m_playPath);
     // The file is complete only once the recorder has finalised it; its header, with the length
     // of its data, is written last. The user's clicks wait with it: a take started while the last
     // one is still being finalised gets a single buffer from the capture and writes no file.
@@ -239,25 +270,9 @@ void RecordWidget::cutAudio(double startTime, double endTime)
 {
     if (m_playPath.isEmpty())
         return;
-    const TakeVersions versions = takeVersions();
-    m_cutIndex = versions.nextFreeNumber(m_cutIndex);
-    const QString cutPath = versions.versionPath(m_cutIndex);
-    FfmpegRunner runner;
-    const bool cut = runner.run(FfmpegArguments::cut(m_playPath, startTime, endTime, cutPath));
-    // A number whose file exists is used up, even by a failed run that left a partial file behind.
-    if (cut || QFileInfo::exists(cutPath))
-        ++m_cutIndex;
-    if (!cut) {
-        // The view emptied its chart for the new version; the current one goes back in.
-        drawVersion(m_playPath);
-        reportFailure(tr("剪切"), tr("剪切失败，录音保持不变。"), runner);
-        return;
-    }
-    showVersion(cutPath);
-    m_undoPaths.append(m_playPath);
-    m_playPath = cutPath;
-    qDebug() << "m_playPath" << m_playPath;
-    ui->waveforFrame->keepInView(ui->waveforFrame->waveformWidget()->xAt(qint64(startTime * 1000)));
+    // Rounded up, so that the cursor comes back to the very pixel where the selection started.
+    m_cutStartMs = qint64(std::ceil(startTime * 1000));
+    m_editor->cut(startTime, endTime, m_reader.durationMs());
 }
 
 void RecordWidget::on_waveformData(QVector<qreal> &data)
@@ -269,59 +284,69 @@ void RecordWidget::on_waveformData(QVector<qreal> &data)
 
 void RecordWidget::undo()
 {
-    if (m_undoPaths.isEmpty())
-        return;
+    stepVersion([this] { return m_editor->undo(); });
+}
+
+void RecordWidget::redo()
+{
+    stepVersion([this] { return m_editor->redo(); });
+}
+
+// Undo and redo keep the cursor's time, which in the version they bring back is where the cut was,
+// and playback goes on from there.
+void RecordWidget::stepVersion(const std::function<bool()> &step)
+{
+    const qint64 cursorMs = ui->waveforFrame->waveformWidget()->cursorMs();
+    if (step())
+        placeCursor(cursorMs);
+}
+
+void RecordWidget::placeCursor(qint64 ms)
+{
     WaveformWidget *chart = ui->waveforFrame->waveformWidget();
-    const qint64 cursorMs = chart->cursorMs();
-    m_playPath = m_undoPaths.takeLast();
-    showVersion(m_playPath);
-    // The cursor keeps its time, which in the restored version is where the cut was, and playback
-    // goes on from there.
-    m_player->setPosition(cursorMs);
-    chart->setPlayPos(cursorMs);
-    ui->waveforFrame->keepInView(chart->xAt(cursorMs));
+    m_player->setPosition(ms);
+    chart->setPlayPos(ms);
+    ui->waveforFrame->keepInView(chart->xAt(ms));
 }
 
 void RecordWidget::on_btnSave_clicked()
 {
-    if (m_playPath.isEmpty())
+    if (m_playPath.isEmpty() || m_editor->busy())
         return;
-    const QString filePath =
-        ClipPrompts::saveFileName(tr("保存文件"), QStringLiteral("*.mp3 ;; *.wav ;; *.aac ;; *.wma ;; *.flac ;; *.ac3"));
+    const QString filePath = m_exportPlace.choose(tr("保存文件"), m_encoders->names());
     if (filePath.isEmpty())
         return;
     qDebug() << "filePath" << filePath;
-    // Versions that undo can no longer reach are of no further use once the take is exported.
-    if (exportVersion(filePath))
-        takeVersions().tidy(QStringList(m_undoPaths) << m_playPath << filePath);
+    m_editor->exportTo(filePath, m_reader.durationMs());
 }
 
-// Encodes the current version into filePath; a failure is shown to the user.
-bool RecordWidget::exportVersion(const QString &filePath)
+// The current version is another file: the view shows it and the player plays it, and the members
+// that name the versions follow the editor.
+void RecordWidget::onVersionChanged(const QString &path)
 {
-    // Writing onto the take or one of its versions would destroy it while it is read, or the audio
-    // that undo brings back.
-    if (takeVersions().isTakeOrVersion(filePath) || QFileInfo(filePath) == QFileInfo(m_playPath)) {
-        ClipPrompts::showFailure(this, tr("保存文件"), tr("不能导出到这段录音本身或它的剪切版本：%1").arg(filePath));
-        return false;
-    }
-    FfmpegRunner runner;
-    if (runner.run(FfmpegArguments::exportTo(m_playPath, filePath)))
-        return true;
-    reportFailure(tr("保存文件"), tr("导出到 %1 失败。").arg(filePath), runner);
-    return false;
+    const TakeSession &session = m_editor->session();
+    m_playPath = session.current();
+    m_undoPaths = session.undoPaths();
+    m_cutIndex = session.cutIndex();
+    showVersion(path);
 }
 
-// Every version is named after the recording itself, not after the version it was cut from.
-TakeVersions RecordWidget::takeVersions() const
+void RecordWidget::onJobStarted(TakeSession::Job job, const QString &target)
 {
-    return TakeVersions(takeLocalPath(m_recordUrl));
+    const QString suffix = QFileInfo(target).suffix().toUpper();
+    m_jobBar->begin(job == TakeSession::Job::Cutting ? tr("正在剪切…") : tr("正在导出为 %1…").arg(suffix));
+    placeJobBar();
+    updateAvailability();
 }
 
-// A missing tool is said once and plainly; any other failure with the tool's own last word.
-void RecordWidget::reportFailure(const QString &title, const QString &what, const FfmpegRunner &runner)
+void RecordWidget::onJobEnded(TakeSession::Job job, bool succeeded)
 {
-    ClipPrompts::showFailure(this, title, runner.toolMissing() ? runner.errorString() : what + "\n" + runner.errorString());
+    m_jobBar->hide();
+    if (job == TakeSession::Job::Cutting && succeeded)
+        placeCursor(m_cutStartMs);
+    if (job == TakeSession::Job::Exporting && succeeded)
+        m_exportPlace.rememberChoice();
+    updateAvailability();
 }
 
 // The view shows the version and the player plays it.
@@ -345,6 +370,38 @@ bool RecordWidget::drawVersion(const QString &path)
     return read;
 }
 
+// While a job runs, nothing may start another or change the take under it; playback goes on.
+void RecordWidget::updateAvailability()
+{
+    const bool busy = m_editor->busy();
+    const bool stopped = m_recorder->state() == QMediaRecorder::StoppedState;
+    const bool toolFound = !FfmpegJob::programPath().isEmpty();
+    const QString busyText = tr("剪切或导出进行中，完成或取消后可用");
+    ui->btnRecord->setEnabled(!busy);
+    ui->btnRecord->setToolTip(busy ? busyText : QString());
+    ui->btnSave->setEnabled(stopped && !busy && toolFound);
+    ui->btnSave->setToolTip(busy ? busyText : toolFound ? QString() : FfmpegJob::missingText());
+    ui->waveforFrame->setSupportClip(stopped && !busy);
+    ui->waveforFrame->waveformWidget()->setToolTip(busy ? busyText : QString());
+    for (QShortcut *shortcut : {m_undoShortcut, m_redoShortcut, m_redoAltShortcut})
+        shortcut->setEnabled(!busy);
+    m_cancelShortcut->setEnabled(busy);
+}
+
+// The job bar lies over the bottom of the waveform frame, the chart and its cursor above it in view.
+void RecordWidget::placeJobBar()
+{
+    const QRect frame = ui->waveforFrame->geometry();
+    const int height = qMin(frame.height(), m_jobBar->sizeHint().height());
+    m_jobBar->setGeometry(frame.left() + 1, frame.bottom() - height, frame.width() - 2, height);
+}
+
+void RecordWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeJobBar();
+}
+
 void RecordWidget::setRecordState(int state)
 {
     m_state = state;
@@ -357,11 +414,10 @@ void RecordWidget::setRecordState(int state)
         m_cutIndex = 1;
         break;
     case TakeFinished:
-        ui->btnSave->setEnabled(true);
         setButtonIcon(ui->btnRecord, RecordingOff);
         setButtonIcon(ui->btnPauseGo, PlayOn);
-        ui->waveforFrame->setSupportClip(true);
         m_playTimer->stop();
+        updateAvailability();  // saving and cutting, as far as the tool and the jobs allow
         break;
     case RecordingPaused:
         setButtonIcon(ui->btnPauseGo, PlayOn);

@@ -2,7 +2,9 @@
 #define RECORDWIDGET_H
 
 #include "columnlevels.h"
+#include "exportplace.h"
 #include "recordedtime.h"
+#include "takesession.h"
 #include "wavefile.h"
 
 #include <QAudioBuffer>
@@ -12,9 +14,14 @@
 #include <QVector>
 #include <QWidget>
 
-class FfmpegRunner;
-class TakeVersions;
+#include <functional>
+
+class ClipEditor;
+class FfmpegEncoders;
+class JobBar;
 class QAudioProbe;
+class QKeySequence;
+class QShortcut;
 class QAudioRecorder;
 class QMediaPlayer;
 class QTimer;
@@ -68,9 +75,16 @@ private slots:
     void on_waveformData(QVector<qreal> &data);
     void undo();
     void on_btnSave_clicked();
+    void redo();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void connectParts();
+    void connectEditing();
+    template<typename Slot>
+    QShortcut *addShortcut(const QKeySequence &keys, Slot slot);
     void waitForFinalisedTake();
     void startTake();
     void finishTake();
@@ -82,9 +96,13 @@ private:
     static void setButtonIcon(QToolButton *button, const QString &image);
     void showVersion(const QString &path);
     bool drawVersion(const QString &path);
-    bool exportVersion(const QString &filePath);
-    TakeVersions takeVersions() const;
-    void reportFailure(const QString &title, const QString &what, const FfmpegRunner &runner);
+    void stepVersion(const std::function<bool()> &step);
+    void placeCursor(qint64 ms);
+    void onVersionChanged(const QString &path);
+    void onJobStarted(TakeSession::Job job, const QString &target);
+    void onJobEnded(TakeSession::Job job, bool succeeded);
+    void updateAvailability();
+    void placeJobBar();
 
     Ui::RecordWidget *ui;
     QUrl m_recordUrl;
@@ -103,6 +121,16 @@ private:
     QAudioProbe *m_probe;
     QMediaPlayer *m_player;
     QTimer *m_playTimer;
+    // Cutting, undo, redo and export; m_playPath, m_undoPaths and m_cutIndex follow its take session.
+    ClipEditor *m_editor;
+    FfmpegEncoders *m_encoders;
+    JobBar *m_jobBar = nullptr;
+    ExportPlace m_exportPlace;
+    qint64 m_cutStartMs = 0;  // where the cut running now starts, for the cursor once it is done
+    QShortcut *m_undoShortcut = nullptr;
+    QShortcut *m_redoShortcut = nullptr;
+    QShortcut *m_redoAltShortcut = nullptr;
+    QShortcut *m_cancelShortcut = nullptr;
 };
 
 #endif // RECORDWIDGET_H

@@ -242,8 +242,9 @@ void WaveformWidget::cutSelection()
     }
     const double start = (from - LeftMargin) / m_pixelsPerSecond;
     const double end = (to - LeftMargin) / m_pixelsPerSecond;
-    clearWave();
-    // The receiver cuts the take and feeds the new version back before this returns.
+    clearSelection();
+    // The receiver cuts in the background and redraws the chart once the new version is there; the
+    // current one stays in view meanwhile, and stays if the cut fails or is cancelled.
     emit s_cutAudio(start, end);
     // The cursor stands where the player goes: the start of the removed span, whichever way the
     // selection was dragged.
