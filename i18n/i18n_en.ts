@@ -91,9 +91,6 @@
     </message>
 </context>
 <context>
-    <name>FfmpegRunner</name>
-</context>
-<context>
     <name>JobBar</name>
     <message>
         <source>取消</source>
@@ -202,6 +199,36 @@
     <message>
         <source>剪切或导出进行中，完成或取消后可用</source>
         <translation>Unavailable while cutting or exporting; available again once it ends or is cancelled</translation>
+    </message>
+    <message>
+        <source>录音</source>
+        <translation>Recording</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryBar</name>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>忽略</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message>
+        <source>恢复的录音（%1）</source>
+        <translation>Recovered take of %1</translation>
+    </message>
+</context>
+<context>
+    <name>TakeSpace</name>
+    <message>
+        <source>%1 中只剩 %2 可用空间，不够录 10 分钟（%3）。请腾出空间后再录音。</source>
+        <translation>Only %2 is free in %1, not enough for 10 minutes of recording (%3). Make room and record again.</translation>
+    </message>
+    <message>
+        <source>%1 中只剩 %2 可用空间，录音已停止并保存。</source>
+        <translation>Only %2 is left free in %1: the take was stopped and saved.</translation>
     </message>
 </context>
 <context>

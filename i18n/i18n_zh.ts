@@ -200,6 +200,36 @@
         <source>剪切或导出进行中，完成或取消后可用</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryBar</name>
+    <message>
+        <source>打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>忽略</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>恢复的录音（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TakeSpace</name>
+    <message>
+        <source>%1 中只剩 %2 可用空间，不够录 10 分钟（%3）。请腾出空间后再录音。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 中只剩 %2 可用空间，录音已停止并保存。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Trans</name>

@@ -19,11 +19,7 @@ JobBar::JobBar(QWidget *parent)
     : QFrame(parent), m_operation(new QLabel(this)), m_bar(new QProgressBar(this)), m_cancel(new QPushButton(this))
 {
     setObjectName(QStringLiteral("jobBar"));
-    setStyleSheet(QStringLiteral("#jobBar { background-color: #2B2C2E; border-top: 1px solid black; }"
-                                 "QLabel { color: #C8C8C8; }"
-                                 "QProgressBar { color: #E0E0E0; background: #1A1B1C; border: 1px solid black;"
-                                 " text-align: center; }"
-                                 "QProgressBar::chunk { background-color: #5E17CC; }"));
+    setStyleSheet(barStyleSheet(objectName()));
     m_bar->setRange(0, 100);
     m_cancel->setText(tr("取消"));
     m_cancel->setToolTip(tr("停止并保留原样 (Esc)"));
@@ -49,6 +45,16 @@ void JobBar::setProgress(double fraction, qint64 remainingMs)
 {
     m_bar->setValue(int(fraction * 100));
     m_bar->setFormat(remainingMs < 0 ? QStringLiteral("%p%") : tr("%p% · 剩余 %1").arg(clockText(remainingMs)));
+}
+
+QString JobBar::barStyleSheet(const QString &objectName)
+{
+    return QStringLiteral("#%1 { background-color: #2B2C2E; border-top: 1px solid black; }"
+                          "QLabel { color: #C8C8C8; }"
+                          "QProgressBar { color: #E0E0E0; background: #1A1B1C; border: 1px solid black;"
+                          " text-align: center; }"
+                          "QProgressBar::chunk { background-color: #5E17CC; }")
+        .arg(objectName);
 }
 
 int JobBar::percent() const

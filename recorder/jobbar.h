@@ -20,6 +20,8 @@ public:
     // fraction 0..1; remainingMs -1 when not known yet.
     void setProgress(double fraction, qint64 remainingMs);
     int percent() const;
+    // The look of the bars that lie over the bottom of the waveform frame.
+    static QString barStyleSheet(const QString &objectName);
 
 signals:
     void cancelRequested();

@@ -6,6 +6,9 @@
 #include "clipeditor.h"
 #include "ffmpegencoders.h"
 #include "jobbar.h"
+#include "recoverybar.h"
+#include "takerecovery.h"
+#include "takespace.h"
 #include "takepath.h"
 #include "waveformwidget.h"
 
@@ -48,15 +51,19 @@ RecordWidget::RecordWidget(QWidget *parent)
       m_probe(new QAudioProbe(this)),
       m_player(new QMediaPlayer),
       m_playTimer(new QTimer(this)),
+      m_spaceWatch(new QTimer(this)),
       m_editor(new ClipEditor(this)),
       m_encoders(new FfmpegEncoders(this))
 {
     ui->setupUi(this);
     m_jobBar = new JobBar(this);
+    m_recoveryBar = new RecoveryBar(this);
     connectParts();
     connectEditing();
     updateAvailability();
     m_encoders->query();
+    // After start-up, so that the window comes first.
+    QTimer::singleShot(0, this, &RecordWidget::offerRecoveredTake);
 }
 
 RecordWidget::~RecordWidget()
@@ -114,6 +121,8 @@ void RecordWidget::connectEditing()
     connect(m_editor, &ClipEditor::failed, this,
             [this](const QString &title, const QString &text) { ClipPrompts::showFailure(this, title, text); });
     connect(m_jobBar, &JobBar::cancelRequested, m_editor, &ClipEditor::cancel);
+    connect(m_spaceWatch, &QTimer::timeout, this, &RecordWidget::checkSpace);
+    connect(m_recoveryBar, &RecoveryBar::openRequested, this, &RecordWidget::openTake);
     m_undoShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+z")), &RecordWidget::undo);
     m_redoShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")), &RecordWidget::redo);
     m_redoAltShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+Y")), &RecordWidget::redo);
@@ -143,6 +152,12 @@ void RecordWidget::on_btnRecord_clicked()
 
 void RecordWidget::startTake()
 {
+    const QString folder = TakeSpace::nextTakeFolder();
+    const qint64 freeBytes = TakeSpace::bytesFree(folder);
+    if (freeBytes >= 0 && freeBytes < TakeSpace::StartBytes) {
+        ClipPrompts::showFailure(this, tr("录音"), TakeSpace::notEnoughToStart(folder, freeBytes));
+        return;
+    }
     m_recorder->setAudioInput(m_inputDevName);
     // No codec is named: the container's own default is taken. A codec name the backend does not
     // know, such as "Default", makes it fail to build the capture and record nothing, silently.
@@ -169,10 +184,24 @@ void RecordWidget::startTake()
     // Resuming after a pause makes some backends report a new location while they go on writing
     // the same file, so the take's location is the one reported when it starts.
     m_takeLocation = m_recorder->outputLocation();
+    m_spaceWatch->start(SpaceCheckMs);
+}
+
+// Once the disk holding the take is nearly full, the take is finished while its file can still be
+// completed.
+void RecordWidget::checkSpace()
+{
+    const QString folder = QFileInfo(takeLocalPath(m_takeLocation)).absolutePath();
+    const qint64 freeBytes = TakeSpace::bytesFree(folder);
+    if (freeBytes < 0 || freeBytes >= TakeSpace::ReserveBytes || m_recorder->state() == QMediaRecorder::StoppedState)
+        return;
+    finishTake();
+    ClipPrompts::showFailure(this, tr("录音"), TakeSpace::stoppedForWantOfRoom(folder, freeBytes));
 }
 
 void RecordWidget::finishTake()
 {
+    m_spaceWatch->stop();
     m_recorder->stop();
     setRecordState(TakeFinished);
     m_recordUrl = m_takeLocation;
@@ -335,7 +364,7 @@ void RecordWidget::onJobStarted(TakeSession::Job job, const QString &target)
 {
     const QString suffix = QFileInfo(target).suffix().toUpper();
     m_jobBar->begin(job == TakeSession::Job::Cutting ? tr("正在剪切…") : tr("正在导出为 %1…").arg(suffix));
-    placeJobBar();
+    placeBars();
     updateAvailability();
 }
 
@@ -388,18 +417,45 @@ void RecordWidget::updateAvailability()
     m_cancelShortcut->setEnabled(busy);
 }
 
-// The job bar lies over the bottom of the waveform frame, the chart and its cursor above it in view.
-void RecordWidget::placeJobBar()
+// The bars lie over the bottom of the waveform frame, the chart and its cursor above them in view.
+void RecordWidget::placeBars()
 {
     const QRect frame = ui->waveforFrame->geometry();
-    const int height = qMin(frame.height(), m_jobBar->sizeHint().height());
-    m_jobBar->setGeometry(frame.left() + 1, frame.bottom() - height, frame.width() - 2, height);
+    for (QFrame *bar : {static_cast<QFrame *>(m_jobBar), static_cast<QFrame *>(m_recoveryBar)}) {
+        const int height = qMin(frame.height(), bar->sizeHint().height());
+        bar->setGeometry(frame.left() + 1, frame.bottom() - height, frame.width() - 2, height);
+    }
+}
+
+// Takes cut short by a crash, a kill or a power cut are repaired, and the newest is offered.
+void RecordWidget::offerRecoveredTake()
+{
+    const QVector<TakeRecovery::Take> takes = TakeRecovery::repair(TakeRecovery::takeFolders());
+    if (takes.isEmpty())
+        return;
+    m_recoveryBar->offer(takes.first().path, takes.first().recorded);
+    placeBars();
+}
+
+// An existing take becomes the current one, as if it had just been recorded.
+void RecordWidget::openTake(const QString &path)
+{
+    if (m_recorder->state() != QMediaRecorder::StoppedState || m_editor->busy())
+        return;
+    if (m_player->state() != QMediaPlayer::StoppedState)
+        m_player->stop();
+    m_recordUrl = QUrl::fromLocalFile(path);
+    m_playPath = path;
+    m_undoPaths.clear();
+    m_editor->startTake(path);
+    setRecordState(TakeFinished);
+    loadTake();
 }
 
 void RecordWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    placeJobBar();
+    placeBars();
 }
 
 void RecordWidget::setRecordState(int state)

@@ -19,6 +19,7 @@
 class ClipEditor;
 class FfmpegEncoders;
 class JobBar;
+class RecoveryBar;
 class QAudioProbe;
 class QKeySequence;
 class QShortcut;
@@ -51,6 +52,7 @@ public:
 
     static constexpr int PlayTickMs = 40;
     static constexpr int FinaliseTimeoutMs = 3000;
+    static constexpr int SpaceCheckMs = 1000;
 
     explicit RecordWidget(QWidget *parent = nullptr);
     ~RecordWidget() override;
@@ -88,6 +90,7 @@ private:
     void waitForFinalisedTake();
     void startTake();
     void finishTake();
+    void checkSpace();
     void loadTake();
     void drawDueColumns();
     void onPlayerStateChanged(int state);
@@ -102,7 +105,9 @@ private:
     void onJobStarted(TakeSession::Job job, const QString &target);
     void onJobEnded(TakeSession::Job job, bool succeeded);
     void updateAvailability();
-    void placeJobBar();
+    void placeBars();
+    void offerRecoveredTake();
+    void openTake(const QString &path);
 
     Ui::RecordWidget *ui;
     QUrl m_recordUrl;
@@ -121,10 +126,12 @@ private:
     QAudioProbe *m_probe;
     QMediaPlayer *m_player;
     QTimer *m_playTimer;
+    QTimer *m_spaceWatch;  // runs while a take records
     // Cutting, undo, redo and export; m_playPath, m_undoPaths and m_cutIndex follow its take session.
     ClipEditor *m_editor;
     FfmpegEncoders *m_encoders;
     JobBar *m_jobBar = nullptr;
+    RecoveryBar *m_recoveryBar = nullptr;
     ExportPlace m_exportPlace;
     qint64 m_cutStartMs = 0;  // where the cut running now starts, for the cursor once it is done
     QShortcut *m_undoShortcut = nullptr;

@@ -1,0 +1,29 @@
+#ifndef RECOVERYBAR_H
+#define RECOVERYBAR_H
+
+#include <QDateTime>
+#include <QFrame>
+#include <QString>
+
+class QLabel;
+
+// Offers a take that was cut short and has been repaired: open it, or let it be.
+class RecoveryBar : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit RecoveryBar(QWidget *parent = nullptr);
+
+    void offer(const QString &path, const QDateTime &recorded);
+    QString offeredPath() const { return m_path; }
+
+signals:
+    void openRequested(const QString &path);
+
+private:
+    QLabel *m_text;
+    QString m_path;
+};
+
+#endif // RECOVERYBAR_H
