@@ -1,6 +1,7 @@
 #include "mainwidget.h"
 
 #include "powerlog.h"
+#include "takeguard.h"
 #include "settings/configfile.h"
 #include "settings/trans.h"
 #include "device/detectiondevice.h"
@@ -223,6 +224,12 @@ void MainWidget::watchPower()
 {
     m_powerLog = new PowerLog(this);
     m_powerLog->watch();
+    // A take that records when the session ends or the machine sleeps is finished first, so that its
+    // file is complete; the guard has the system wait for that.
+    m_takeGuard = new TakeGuard(this);
+    connect(m_recordWidget, &RecordWidget::recordingChanged, m_takeGuard, &TakeGuard::setRecording);
+    connect(m_powerLog, &PowerLog::sessionEnding, m_recordWidget, &RecordWidget::finishRecording);
+    connect(m_powerLog, &PowerLog::goingToSleep, m_recordWidget, &RecordWidget::finishRecording);
 }
 
 int MainWidget::screenIndex() const

@@ -221,6 +221,13 @@
     </message>
 </context>
 <context>
+    <name>TakeGuard</name>
+    <message>
+        <source>正在完成录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TakeSpace</name>
     <message>
         <source>%1 中只剩 %2 可用空间，不够录 10 分钟（%3）。请腾出空间后再录音。</source>

@@ -142,6 +142,17 @@ void RecordWidget::setInputDevName(QString name)
     m_inputDevName = name;
 }
 
+bool RecordWidget::isRecording() const
+{
+    return m_recorder->state() != QMediaRecorder::StoppedState;
+}
+
+void RecordWidget::finishRecording()
+{
+    if (isRecording())
+        finishTake();
+}
+
 void RecordWidget::on_btnRecord_clicked()
 {
     if (m_recorder->state() == QMediaRecorder::StoppedState)
@@ -185,6 +196,7 @@ void RecordWidget::startTake()
     // the same file, so the take's location is the one reported when it starts.
     m_takeLocation = m_recorder->outputLocation();
     m_spaceWatch->start(SpaceCheckMs);
+    emit recordingChanged(true);
 }
 
 // Once the disk holding the take is nearly full, the take is finished while its file can still be
@@ -211,6 +223,7 @@ void RecordWidget::finishTake()
     // of its data, is written last. The user's clicks wait with it: a take started while the last
     // one is still being finalised gets a single buffer from the capture and writes no file.
     waitForFinalisedTake();
+    emit recordingChanged(false);
     loadTake();
 }
 

@@ -59,6 +59,17 @@ public:
 
     // The audio input of the next take; the one recording now is not switched.
     void setInputDevName(QString name);
+    bool isRecording() const;
+
+public slots:
+    // Finishes the take that records, its file completed before this returns (the session ends,
+    // the machine goes to sleep).
+    void finishRecording();
+
+signals:
+    void recordingChanged(bool recording);
+
+public:
 
     QString inputDevName() const { return m_inputDevName; }
     int recordState() const { return m_state; }
