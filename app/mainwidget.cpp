@@ -194,6 +194,7 @@ void MainWidget::onDevArrivalOrRemove(QString devType, bool isArrival, int vid, 
         m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("SoundCard"), m_soundCard);
     }
     m_presentDevType = devType;
+    m_soundCard->findInputDev(vid, pid);
     m_recordWidget->setInputDevName(m_soundCard->getInputDevName());
     qDebug() << "***Device insertion detected";
     readCardAfter(cardReadDelayMs, devType, vid, pid);
