@@ -3,6 +3,7 @@
 // plays 440 Hz and whose card input, carrying the card's USB ids as a real card's does, 1000 Hz.
 
 #include "app/mainwidget.h"
+#include "debuglogrecorder.h"
 #include "recorder/recordwidget.h"
 #include "virtualcardprocess.h"
 
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -79,12 +81,15 @@ private:
 
     QTemporaryDir m_stateDir;
     QString m_module;
+    // Made once the test runs: QtTest sets its own message handler when it starts.
+    std::unique_ptr<DebugLogRecorder> m_log;
 };
 
 void TestCardInput::initTestCase()
 {
     QVERIFY2(!qEnvironmentVariableIsEmpty("PULSE_SERVER"), "the suite's sound server is needed");
     QVERIFY2(!pactl({"info"}).isEmpty(), "the suite's sound server does not answer");
+    m_log.reset(new DebugLogRecorder);
 }
 
 void TestCardInput::cleanup()
@@ -146,6 +151,18 @@ void TestCardInput::recordsTheCardWhileItIsInAndTheDefaultInputOnceItIsPulled()
     QVERIFY(!defaultTake.isEmpty());
     const double defaultTone = toneFrequency(defaultTake);
     QVERIFY2(std::abs(defaultTone - 440) < 5, qPrintable(QString("%1: %2 Hz").arg(defaultTake).arg(defaultTone)));
+
+    // A real card's input comes up a moment after the card: it is looked for again when the card is read.
+    const int arrivals = m_log->lines("***Device insertion detected").size();
+    QVERIFY2(zq05.start({"--model", "zq05", "--state", m_stateDir.filePath("zq05.state")}), qPrintable(zq05.errorText()));
+    QTRY_COMPARE(m_log->lines("***Device insertion detected").size(), arrivals + 1);
+    QCOMPARE(connections.count(), 4);
+    QCOMPARE(panel->inputDevName(), QStringLiteral("Default"));
+    m_module = addCardSource("1000");
+    QVERIFY(!m_module.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(connections.count(), 5, 10000);
+    QCOMPARE(connections.last(), QVariantList({true, "zq05"}));
+    QCOMPARE(panel->inputDevName(), "alsa:pulse:DEVICE=" + CardSource);
 }
 
 QTEST_MAIN(TestCardInput)
