@@ -195,6 +195,7 @@ void MainWidget::onDevArrivalOrRemove(QString devType, bool isArrival, int vid, 
         m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("SoundCard"), m_soundCard);
     }
     m_presentDevType = devType;
+    m_soundCard->findInputDev(vid, pid);
     m_recordWidget->setInputDevName(m_soundCard->getInputDevName());
     qDebug() << "***Device insertion detected";
     readCardAfter(cardReadDelayMs, devType, vid, pid);
@@ -215,6 +216,9 @@ void MainWidget::readCardAfter(int delayMs, const QString &devType, int vid, int
             return;
         }
         m_soundCard->initDev(vid, pid);
+        // The sound server may offer the card's input only a moment after the card itself appears.
+        m_soundCard->findInputDev(vid, pid);
+        m_recordWidget->setInputDevName(m_soundCard->getInputDevName());
         if (m_soundCard->getAllParaIsChange())
             emit isConnect(true, devType);
     });

@@ -1,5 +1,6 @@
 #include "soundcardbase.h"
 
+#include "cardaudioinput.h"
 #include "parameterblock.h"
 #include "settings/configfile.h"
 
@@ -174,6 +175,12 @@ QVariantMap SoundCardBase::getAllPara()
 QString SoundCardBase::getDevType()
 {
     return m_devType;
+}
+
+void SoundCardBase::findInputDev(int vid, int pid)
+{
+    m_cardInputName = CardAudioInput(vid, pid).inputName();
+    qDebug() << "***Card input:" << m_cardInputName;
 }
 
 QString SoundCardBase::getInputDevName()
