@@ -204,6 +204,18 @@
         <source>录音</source>
         <translation>Recording</translation>
     </message>
+    <message>
+        <source>录音输入：系统默认输入</source>
+        <translation>Records from: the system's default input</translation>
+    </message>
+    <message>
+        <source>录音输入：%1</source>
+        <translation>Records from: %1</translation>
+    </message>
+    <message>
+        <source>录音失败：%1</source>
+        <translation>Recording failed: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryBar</name>

@@ -204,6 +204,18 @@
         <source>录音</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>录音输入：系统默认输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音输入：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音失败：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryBar</name>

@@ -59,6 +59,11 @@ bool FfmpegJob::start(const QStringList &arguments, qint64 expectedMs, Existing 
         return fail(tr("无法在 %1 中写入：%2").arg(output.absolutePath(), temporary.errorString()));
     m_temporary = temporary.fileName();
     temporary.close();
+    // A temporary file is private to its owner; the output takes the permissions of the file it
+    // replaces, or those of a new document.
+    QFile::setPermissions(m_temporary, output.exists() ? QFile::permissions(m_output)
+                                                       : QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                             | QFileDevice::ReadGroup | QFileDevice::ReadOther);
 
     QStringList toolArguments{"-nostdin", "-nostats", "-progress", "pipe:1", "-y"};
     toolArguments << arguments.mid(0, arguments.size() - 1) << m_temporary;

@@ -1,5 +1,6 @@
 #include "jobbar.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -21,15 +22,27 @@ JobBar::JobBar(QWidget *parent)
     setObjectName(QStringLiteral("jobBar"));
     setStyleSheet(barStyleSheet(objectName()));
     m_bar->setRange(0, 100);
-    m_cancel->setText(tr("取消"));
-    m_cancel->setToolTip(tr("停止并保留原样 (Esc)"));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 2, 6, 2);
     layout->addWidget(m_operation);
     layout->addWidget(m_bar, 1);
     layout->addWidget(m_cancel);
     connect(m_cancel, &QPushButton::clicked, this, &JobBar::cancelRequested);
+    retranslate();
     hide();
+}
+
+void JobBar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}
+
+void JobBar::retranslate()
+{
+    m_cancel->setText(tr("取消"));
+    m_cancel->setToolTip(tr("停止并保留原样 (Esc)"));
 }
 
 void JobBar::begin(const QString &operation)

@@ -26,7 +26,12 @@ public:
 signals:
     void cancelRequested();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+
     QLabel *m_operation;
     QProgressBar *m_bar;
     QPushButton *m_cancel;

@@ -122,6 +122,7 @@ void RecordWidget::connectEditing()
             [this](const QString &title, const QString &text) { ClipPrompts::showFailure(this, title, text); });
     connect(m_jobBar, &JobBar::cancelRequested, m_editor, &ClipEditor::cancel);
     connect(m_spaceWatch, &QTimer::timeout, this, &RecordWidget::checkSpace);
+    connect(m_recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error), this, &RecordWidget::onRecorderError);
     connect(m_recoveryBar, &RecoveryBar::openRequested, this, &RecordWidget::openTake);
     m_undoShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+z")), &RecordWidget::undo);
     m_redoShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")), &RecordWidget::redo);
@@ -140,6 +141,33 @@ QShortcut *RecordWidget::addShortcut(const QKeySequence &keys, Slot slot)
 void RecordWidget::setInputDevName(QString name)
 {
     m_inputDevName = name;
+    updateAvailability();
+}
+
+// What the record button says about the input a take will use: the card's, or the system's default.
+QString RecordWidget::inputDescription() const
+{
+    QString input = m_inputDevName;
+    if (input.isEmpty() || input == QLatin1String("Default"))
+        return tr("录音输入：系统默认输入");
+    for (const QString &prefix : {QStringLiteral("alsa:pulse:DEVICE="), QStringLiteral("alsa:plughw:CARD="), QStringLiteral("alsa:")}) {
+        if (input.startsWith(prefix)) {
+            input = input.mid(prefix.size()).section(QLatin1Char(','), 0, 0).remove(QLatin1Char('"'));
+            break;
+        }
+    }
+    return tr("录音输入：%1").arg(input);
+}
+
+// A take the backend could not go on with is finished as far as it got, and the user is told why:
+// silently, the panel would go on showing a take that records nothing.
+void RecordWidget::onRecorderError()
+{
+    // One report a take: a failing capture tends to say so more than once.
+    if (m_state != Recording && m_state != RecordingPaused && m_state != RecordingResumed)
+        return;
+    finishTake();
+    ClipPrompts::showFailure(this, tr("录音"), tr("录音失败：%1").arg(m_recorder->errorString()));
 }
 
 bool RecordWidget::isRecording() const
@@ -420,7 +448,7 @@ void RecordWidget::updateAvailability()
     const bool toolFound = !FfmpegJob::programPath().isEmpty();
     const QString busyText = tr("剪切或导出进行中，完成或取消后可用");
     ui->btnRecord->setEnabled(!busy);
-    ui->btnRecord->setToolTip(busy ? busyText : QString());
+    ui->btnRecord->setToolTip(busy ? busyText : inputDescription());
     ui->btnSave->setEnabled(stopped && !busy && toolFound);
     ui->btnSave->setToolTip(busy ? busyText : toolFound ? QString() : FfmpegJob::missingText());
     ui->waveforFrame->setSupportClip(stopped && !busy);
@@ -463,6 +491,13 @@ void RecordWidget::openTake(const QString &path)
     m_editor->startTake(path);
     setRecordState(TakeFinished);
     loadTake();
+}
+
+void RecordWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        updateAvailability();
+    QWidget::changeEvent(event);
 }
 
 void RecordWidget::resizeEvent(QResizeEvent *event)

@@ -91,6 +91,7 @@ private slots:
     void redo();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -102,6 +103,8 @@ private:
     void startTake();
     void finishTake();
     void checkSpace();
+    void onRecorderError();
+    QString inputDescription() const;
     void loadTake();
     void drawDueColumns();
     void onPlayerStateChanged(int state);

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLabel;
+class QPushButton;
 
 // Offers a take that was cut short and has been repaired: open it, or let it be.
 class RecoveryBar : public QFrame
@@ -21,9 +22,17 @@ public:
 signals:
     void openRequested(const QString &path);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+
     QLabel *m_text;
+    QPushButton *m_open;
+    QPushButton *m_dismiss;
     QString m_path;
+    QDateTime m_recorded;
 };
 
 #endif // RECOVERYBAR_H

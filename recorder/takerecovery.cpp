@@ -61,7 +61,7 @@ QVector<TakeRecovery::Take> TakeRecovery::repair(const QStringList &folders)
         for (const QFileInfo &file : files) {
             qint64 dataBytes = 0;
             if (takeName.match(file.fileName()).hasMatch() && repairFile(file.filePath(), &dataBytes))
-                repaired.append({file.filePath(), dataBytes, QFileInfo(file.filePath()).lastModified()});
+                repaired.append({file.filePath(), dataBytes, file.lastModified()});
         }
     }
     std::sort(repaired.begin(), repaired.end(), [](const Take &a, const Take &b) { return a.recorded > b.recorded; });
@@ -79,7 +79,10 @@ bool TakeRecovery::repairFile(const QString &path, qint64 *dataBytes)
     const auto data = quint32(qMin<qint64>(audio, 0xFFFFFFFFll - (HeaderBytes - 8)));
     if (header.dataSize == data && header.riffSize == data + HeaderBytes - 8)
         return false;
-    const bool written = writeSize(file, 4, data + HeaderBytes - 8) && writeSize(file, 40, data) && file.flush();
+    // The file keeps the time its audio was last written: the header says nothing new about it.
+    const QDateTime recorded = file.fileTime(QFileDevice::FileModificationTime);
+    const bool written = writeSize(file, 4, data + HeaderBytes - 8) && writeSize(file, 40, data) && file.flush()
+        && file.setFileTime(recorded, QFileDevice::FileModificationTime);
     if (written) {
         qDebug().noquote() << QStringLiteral("***take repaired: %1, %2 bytes of audio (the header said %3)")
                                   .arg(path).arg(data).arg(header.dataSize);

@@ -130,6 +130,8 @@ void TestFfmpegJob::cutRemovesExactlyTheSpan()
     QCOMPARE(codecOf(cut), QString("pcm_s16le"));
     QVERIFY(qAbs(durationOf(cut) - 3.25) < 0.001);
     QCOMPARE(entries(m_dir->path()), QStringList({"take.wav", "take_1.wav"}));
+    // A new file is readable by others, as documents are, though it began as a private temporary one.
+    QCOMPARE(QFile::permissions(cut) & QFileDevice::ReadOther, QFileDevice::ReadOther);
 }
 
 void TestFfmpegJob::cutFilterWritesTwoDecimals()
@@ -179,6 +181,12 @@ void TestFfmpegJob::exportReplacesAnExistingFile()
     FfmpegJob job;
     QVERIFY2(runJob(job, FfmpegArguments::exportTo(m_take, output), 5000).succeeded, qPrintable(job.errorString()));
     QCOMPARE(samples(output), samples(m_take));
+    // The file replaced keeps its permissions.
+    QCOMPARE(QFile::permissions(output) & QFileDevice::ReadOther, QFileDevice::ReadOther);
+    QVERIFY(QFile::setPermissions(output, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(runJob(job, FfmpegArguments::exportTo(m_take, output), 5000).succeeded);
+    QCOMPARE(QFile::permissions(output) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+             QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void TestFfmpegJob::failedRunKeepsTheToolsLastErrorLine()

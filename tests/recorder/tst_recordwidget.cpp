@@ -1,3 +1,4 @@
+#include "recorder/clipprompts.h"
 #include "recorder/recordwidget.h"
 #include "recorder/wavefile.h"
 #include "recorder/waveformframe.h"
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtEndian>
+#include <QScopeGuard>
 #include <QtTest>
 
 // The recorder against a real sound server whose default input carries a steady 440 Hz tone
@@ -122,6 +124,7 @@ private slots:
     void newTakeWhilePlaying();
     void newTakeTheMomentTheLastStops();
     void closingWhileRecordingKeepsTheTake();
+    void inputIsShownAndAnUnusableOneIsSaid();
 
 private:
     QToolButton *button(const char *name) const { return m_widget->findChild<QToolButton *>(name); }
@@ -443,6 +446,26 @@ void TestRecordWidget::closingWhileRecordingKeepsTheTake()
     QVERIFY2(file.readWaveFile(path), qPrintable(path + ": " + file.errorString()));
     QVERIFY(file.header().dataSize >= 44100 * 4);
     QCOMPARE(qint64(file.header().dataSize) + 44, QFileInfo(path).size());
+}
+
+// The record button says which input a take will use; a take the backend cannot record from ends
+// at once with the backend's reason, instead of seeming to record.
+void TestRecordWidget::inputIsShownAndAnUnusableOneIsSaid()
+{
+    QCOMPARE(button("btnRecord")->toolTip(), QString("录音输入：系统默认输入"));
+    m_widget->setInputDevName("alsa:pulse:DEVICE=velora_zq05_in");
+    QCOMPARE(button("btnRecord")->toolTip(), QString("录音输入：velora_zq05_in"));
+
+    QStringList failures;
+    ClipPrompts::setFailureReporter([&failures](const QString &title, const QString &text) { failures << title + ": " + text; });
+    auto restore = qScopeGuard([] { ClipPrompts::setFailureReporter(nullptr); });
+    m_widget->setInputDevName("alsa:nosuchpcm");
+    click("btnRecord");
+    QTRY_COMPARE_WITH_TIMEOUT(failures.size(), 1, 10000);
+    QVERIFY2(failures[0].startsWith("录音: 录音失败："), qPrintable(failures[0]));
+    QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
+    QCOMPARE(m_widget->recordState(), int(RecordWidget::TakeFinished));
+    QVERIFY(showsImage(button("btnRecord"), RecordingOff));
 }
 
 QTEST_MAIN(TestRecordWidget)
