@@ -47,9 +47,6 @@ RecordWidget::RecordWidget(QWidget *parent)
     : QWidget(parent),
       ui(new Ui::RecordWidget),
       m_reader(this),
-      m_recorder(new QAudioRecorder(this)),
-      m_probe(new QAudioProbe(this)),
-      m_player(new QMediaPlayer),
       m_playTimer(new QTimer(this)),
       m_spaceWatch(new QTimer(this)),
       m_editor(new ClipEditor(this)),
@@ -68,15 +65,35 @@ RecordWidget::RecordWidget(QWidget *parent)
 
 RecordWidget::~RecordWidget()
 {
-    m_recorder->disconnect(this);
-    m_probe->disconnect(this);
-    // A take still recording is finished, so that its file is complete: its header is written last.
-    if (m_recorder->state() != QMediaRecorder::StoppedState) {
-        m_recorder->stop();
-        waitForFinalisedTake();
+    if (m_recorder) {
+        m_recorder->disconnect(this);
+        m_probe->disconnect(this);
+        // A take still recording is finished, so that its file is complete: its header is written last.
+        if (m_recorder->state() != QMediaRecorder::StoppedState) {
+            m_recorder->stop();
+            waitForFinalisedTake();
+        }
     }
     delete m_player;
     delete ui;
+}
+
+// The recorder, its probe and the player load the multimedia backend, which the window's start does
+// not need: they are made when the panel is first shown or first used.
+void RecordWidget::ensureMedia()
+{
+    if (m_recorder)
+        return;
+    m_recorder = new QAudioRecorder(this);
+    m_probe = new QAudioProbe(this);
+    m_player = new QMediaPlayer;
+    connectMedia();
+}
+
+void RecordWidget::showEvent(QShowEvent *event)
+{
+    ensureMedia();
+    QWidget::showEvent(event);
 }
 
 // The backend finalises a file in the background and reports it through the event loop; the wait
@@ -94,19 +111,26 @@ void RecordWidget::waitForFinalisedTake()
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void RecordWidget::connectParts()
+void RecordWidget::connectMedia()
 {
     connect(m_probe, &QAudioProbe::audioBufferProbed, this, &RecordWidget::processBuffer);
     m_probe->setSource(m_recorder);
     // The time shown on a state change is the probed one too: some backends report a duration of
     // 0 once a take stops, which would wipe the length of the take from the label.
     connect(m_recorder, &QMediaRecorder::stateChanged, this, [this] { updateProgress(m_elapsedMs); });
+    connect(m_recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error), this, &RecordWidget::onRecorderError);
     connect(m_player, &QMediaPlayer::stateChanged, this, &RecordWidget::onPlayerStateChanged);
+}
+
+void RecordWidget::connectParts()
+{
     connect(m_playTimer, &QTimer::timeout, this,
             [this] { ui->waveforFrame->setPlayPos(m_player->position()); });
     connect(ui->waveforFrame, &WaveformFrame::s_cutAudio, this, &RecordWidget::cutAudio);
-    connect(ui->waveforFrame, &WaveformFrame::s_posChange, this,
-            [this](double playPos) { m_player->setPosition(qint64(int(playPos))); });
+    connect(ui->waveforFrame, &WaveformFrame::s_posChange, this, [this](double playPos) {
+        ensureMedia();
+        m_player->setPosition(qint64(int(playPos)));
+    });
     connect(&m_reader, &WaveFile::s_waveformData, this, &RecordWidget::on_waveformData);
     connect(new QShortcut(QKeySequence(Qt::Key_Space), this), &QShortcut::activated, this,
             &RecordWidget::playFromCursor);
@@ -122,7 +146,6 @@ void RecordWidget::connectEditing()
             [this](const QString &title, const QString &text) { ClipPrompts::showFailure(this, title, text); });
     connect(m_jobBar, &JobBar::cancelRequested, m_editor, &ClipEditor::cancel);
     connect(m_spaceWatch, &QTimer::timeout, this, &RecordWidget::checkSpace);
-    connect(m_recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error), this, &RecordWidget::onRecorderError);
     connect(m_recoveryBar, &RecoveryBar::openRequested, this, &RecordWidget::openTake);
     m_undoShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+z")), &RecordWidget::undo);
     m_redoShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")), &RecordWidget::redo);
@@ -172,7 +195,7 @@ void RecordWidget::onRecorderError()
 
 bool RecordWidget::isRecording() const
 {
-    return m_recorder->state() != QMediaRecorder::StoppedState;
+    return m_recorder && m_recorder->state() != QMediaRecorder::StoppedState;
 }
 
 void RecordWidget::finishRecording()
@@ -183,6 +206,7 @@ void RecordWidget::finishRecording()
 
 void RecordWidget::on_btnRecord_clicked()
 {
+    ensureMedia();
     if (m_recorder->state() == QMediaRecorder::StoppedState)
         startTake();
     else
@@ -270,6 +294,7 @@ void RecordWidget::loadTake()
 
 void RecordWidget::on_btnPauseGo_clicked()
 {
+    ensureMedia();
     if (m_recorder->state() == QMediaRecorder::RecordingState) {
         m_recorder->pause();
         setRecordState(RecordingPaused);
@@ -295,7 +320,7 @@ void RecordWidget::onPlayerStateChanged(int state)
 // recorded is left alone (pausing it is the button's job).
 void RecordWidget::playFromCursor()
 {
-    if (m_recorder->state() == QMediaRecorder::StoppedState)
+    if (!isRecording())
         on_btnPauseGo_clicked();
 }
 
@@ -327,7 +352,7 @@ void RecordWidget::drawDueColumns()
 
 void RecordWidget::updateProgress(qlonglong pos)
 {
-    if (m_recorder->error() != QMediaRecorder::NoError)
+    if (m_recorder && m_recorder->error() != QMediaRecorder::NoError)
         return;
     const qint64 ofDay = pos % 86400000;
     ui->lbTime->setText(QStringLiteral("%1:%2:%3:%4")
@@ -444,7 +469,7 @@ bool RecordWidget::drawVersion(const QString &path)
 void RecordWidget::updateAvailability()
 {
     const bool busy = m_editor->busy();
-    const bool stopped = m_recorder->state() == QMediaRecorder::StoppedState;
+    const bool stopped = !isRecording();
     const bool toolFound = !FfmpegJob::programPath().isEmpty();
     const QString busyText = tr("剪切或导出进行中，完成或取消后可用");
     ui->btnRecord->setEnabled(!busy);
@@ -481,6 +506,7 @@ void RecordWidget::offerRecoveredTake()
 // An existing take becomes the current one, as if it had just been recorded.
 void RecordWidget::openTake(const QString &path)
 {
+    ensureMedia();
     if (m_recorder->state() != QMediaRecorder::StoppedState || m_editor->busy())
         return;
     if (m_player->state() != QMediaPlayer::StoppedState)

@@ -92,10 +92,13 @@ private slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void connectParts();
+    void ensureMedia();
+    void connectMedia();
     void connectEditing();
     template<typename Slot>
     QShortcut *addShortcut(const QKeySequence &keys, Slot slot);
@@ -136,9 +139,10 @@ private:
     ColumnLevels m_column;    // the buffers of the column being filled
     qint64 m_columnsDrawn = 0;
     QString m_inputDevName = QStringLiteral("Default");
-    QAudioRecorder *m_recorder;
-    QAudioProbe *m_probe;
-    QMediaPlayer *m_player;
+    // Made when the panel is first shown or used (ensureMedia).
+    QAudioRecorder *m_recorder = nullptr;
+    QAudioProbe *m_probe = nullptr;
+    QMediaPlayer *m_player = nullptr;
     QTimer *m_playTimer;
     QTimer *m_spaceWatch;  // runs while a take records
     // Cutting, undo, redo and export; m_playPath, m_undoPaths and m_cutIndex follow its take session.

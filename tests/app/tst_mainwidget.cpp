@@ -171,11 +171,14 @@ void TestMainWidget::hostsTheRecorder()
     QCOMPARE(w.size(), closed);
     QCOMPARE(recorder->geometry(), panel);
     QVERIFY(!recorder->isVisible());
+    // The multimedia backend is loaded with the panel, not with the window.
+    QVERIFY(!recorder->recorder() && !recorder->player());
 
     w.openRecordWidget(true);
     w.openRecordWidget(true);
     QCOMPARE(w.size(), open);
     QVERIFY(recorder->isVisible());
+    QVERIFY(recorder->recorder() && recorder->player());
     QCOMPARE(recorder->geometry(), panel);
     QCOMPARE(w.findChildren<RecordWidget *>().size(), 1);
 
