@@ -31,6 +31,14 @@ const QString PauseOff = QStringLiteral(":/image/blackSkin/Button_Pause_Off.png"
 const int TakeSampleRate = 44100;
 const int TakeChannels = 2;
 
+// The chart's name and keys for assistive technology, in the current language.
+void nameChart(QWidget *chart)
+{
+    chart->setAccessibleName(QCoreApplication::translate("RecordWidget", "波形"));
+    chart->setAccessibleDescription(QCoreApplication::translate(
+        "RecordWidget", "方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销"));
+}
+
 QString twoDigits(qint64 value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
@@ -49,6 +57,24 @@ RecordWidget::RecordWidget(QWidget *parent)
 {
     ui->setupUi(this);
     connectParts();
+    // Keys of the buttons' own; each works while its button is shown and enabled. F6 brings the
+    // keyboard from the scene above into the panel, where Tab then walks its controls.
+    new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_R), ui->btnRecord, SLOT(click()));
+    new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_P), ui->btnPauseGo, SLOT(click()));
+    new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_S), ui->btnSave, SLOT(click()));
+    QWidget *chart = ui->waveforFrame->waveformWidget();
+    connect(new QShortcut(QKeySequence(Qt::Key_F6), chart), &QShortcut::activated, chart,
+            [chart] { chart->setFocus(Qt::ShortcutFocusReason); });
+    nameChart(ui->waveforFrame->waveformWidget());
+}
+
+void RecordWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        nameChart(ui->waveforFrame->waveformWidget());
+    }
+    QWidget::changeEvent(event);
 }
 
 RecordWidget::~RecordWidget()

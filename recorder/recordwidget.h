@@ -59,6 +59,9 @@ public:
     QAudioRecorder *recorder() const { return m_recorder; }
     QMediaPlayer *player() const { return m_player; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_btnRecord_clicked();
     void on_btnPauseGo_clicked();
