@@ -29,6 +29,8 @@ Button {
 
     // Named in the accessibility tree even when the assistive technology started before the control.
     Accessible.name: text
+    Accessible.checkable: checkable
+    Accessible.checked: checked
     implicitWidth: 56
     implicitHeight: 23
     padding: 0

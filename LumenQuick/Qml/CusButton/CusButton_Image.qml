@@ -15,6 +15,8 @@ Button {
                                          : (pressed || checked) ? btnImgPressed
                                          : hovered ? btnImgHovered : btnImgNormal
 
+    Accessible.checkable: checkable
+    Accessible.checked: checked
     implicitWidth: 24
     implicitHeight: 24
     padding: 0

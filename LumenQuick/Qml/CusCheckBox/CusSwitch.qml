@@ -13,6 +13,8 @@ Switch {
     property color offKnobColor: "#E5E5E5"
 
     Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: checked
     padding: 0
     spacing: 0
     hoverEnabled: true
