@@ -8,7 +8,8 @@ import LumenQuick 1.0
 // Keys move the knob the way a drag does: the slider counts as pressed from the first key that changes
 // the value until that key is let go, so a user who reacts to the release (as to a mouse release) sees
 // one finished change however long the key was held. Auto-repeat presses and releases in between are
-// part of the held key.
+// part of the held key. The window system does not mark every repeat as one (on X11 the first repeat
+// arrives as a plain release and press), so a release counts only when no press follows it at once.
 Slider {
     id: control
 
@@ -58,11 +59,18 @@ Slider {
         pressed = false
     }
 
+    Timer {
+        id: keyRelease
+        interval: 60
+        onTriggered: control.endKeyChange()
+    }
+
     Keys.onPressed: {
         var target = keyTarget(event.key)
         if (isNaN(target) || event.modifiers & (Qt.ControlModifier | Qt.AltModifier))
             return
         event.accepted = true
+        keyRelease.stop()
         if (pressed && !keyHeld)
             return  // the mouse holds the knob
         var before = value
@@ -78,11 +86,16 @@ Slider {
         if (isNaN(keyTarget(event.key)))
             return
         event.accepted = true
-        if (!event.isAutoRepeat)
-            endKeyChange()
+        if (!event.isAutoRepeat && keyHeld)
+            keyRelease.restart()
     }
     Keys.onShortcutOverride: event.accepted = !isNaN(keyTarget(event.key))
-    onActiveFocusChanged: if (!activeFocus) endKeyChange()
+    onActiveFocusChanged: {
+        if (!activeFocus) {
+            keyRelease.stop()
+            endKeyChange()
+        }
+    }
 
     readonly property color knobColor: !enabled ? CusConfig.sliderColor_disabled
                                      : pressed ? CusConfig.sliderColor_pressed

@@ -113,13 +113,19 @@ TestCase {
         var slider = findChild(box.band, "slider")
         box.band.sliderValue = data.start
         slider.forceActiveFocus(Qt.TabFocusReason)
-        for (var i = 0; i < data.presses; ++i)
+        // Each repeat as X11 may send the first one: a plain release and press at once.
+        keyPress(data.key)
+        for (var i = 1; i < data.presses; ++i) {
+            keyRelease(data.key)
             keyPress(data.key)
+        }
         compare(slider.value, data.value)
         compare(box.reports.length, 0, "reported before the key was let go")
         keyRelease(data.key)
         var changed = data.value !== data.start
-        compare(box.reports.length, changed ? 1 : 0)
+        // The release counts once no repeat follows it.
+        wait(100)
+        tryCompare(box.reports, "length", changed ? 1 : 0, 1000)
         if (changed)
             compare(box.reports[0], { value: data.value, sliderValueThen: data.start })
         compare(box.band.sliderValue, data.value)
