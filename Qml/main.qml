@@ -50,6 +50,7 @@ Item {
     PageSeting {
         id: dialogSeting
         objectName: "dialogSeting"
+        onClosed: title.returnFocusFromSettings()
     }
 
     Connections {

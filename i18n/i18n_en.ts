@@ -166,6 +166,22 @@
         <source>恢复</source>
         <translation>Recover</translation>
     </message>
+    <message>
+        <source>恢复声卡出厂的均衡值</source>
+        <translation>Restores the card&apos;s factory equalizer</translation>
+    </message>
+    <message>
+        <source>均衡风格：空格键应用，F2 重命名</source>
+        <translation>Equalizer style: Space applies it, F2 renames it</translation>
+    </message>
+    <message>
+        <source>风格名称</source>
+        <translation>Style name</translation>
+    </message>
+    <message>
+        <source>把选中的风格恢复为默认值</source>
+        <translation>Restores the selected style&apos;s built-in values</translation>
+    </message>
 </context>
 <context>
     <name>PanelesRight</name>
@@ -176,6 +192,29 @@
     <message>
         <source>设备已连接</source>
         <translation>Device connected</translation>
+    </message>
+    <message>
+        <source>录音面板</source>
+        <translation>Recorder panel</translation>
+    </message>
+    <message>
+        <source>打开或收起窗口下方的录音面板；在录音面板中按 F6 可到达其控件</source>
+        <translation>Opens or closes the recorder panel below; F6 then moves the keyboard into it</translation>
+    </message>
+</context>
+<context>
+    <name>PanelesTitle</name>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -202,11 +241,11 @@
     </message>
     <message>
         <source>录音</source>
-        <translation>Recording</translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>录音输入：系统默认输入</source>
-        <translation>Records from: the system's default input</translation>
+        <translation>Records from: the system&apos;s default input</translation>
     </message>
     <message>
         <source>录音输入：%1</source>
@@ -215,6 +254,38 @@
     <message>
         <source>录音失败：%1</source>
         <translation>Recording failed: %1</translation>
+    </message>
+    <message>
+        <source>录音时长</source>
+        <translation>Recorded time</translation>
+    </message>
+    <message>
+        <source>录音 / 停止 (Ctrl+R)</source>
+        <translation>Record / Stop (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>播放 / 暂停 (Ctrl+P)</source>
+        <translation>Play / Pause (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>播放/暂停</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>保存 (Ctrl+S)</source>
+        <translation>Save (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>波形</source>
+        <translation>Waveform</translation>
+    </message>
+    <message>
+        <source>方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销</source>
+        <translation>Arrow keys move the cursor, Shift+arrows select, Delete cuts the selection, Space plays, Ctrl+Z undoes</translation>
     </message>
 </context>
 <context>
@@ -233,6 +304,17 @@
     </message>
 </context>
 <context>
+    <name>Slider_input</name>
+    <message>
+        <source>%1，%2 dB</source>
+        <translation>%1, %2 dB</translation>
+    </message>
+    <message>
+        <source>均衡器频段：方向键调一格，Page Up/Page Down 调五格，松开按键写入声卡</source>
+        <translation>Equalizer band: arrow keys move one step, Page Up/Page Down five; the card is written when the key is let go</translation>
+    </message>
+</context>
+<context>
     <name>TakeGuard</name>
     <message>
         <source>正在完成录音</source>
@@ -248,6 +330,13 @@
     <message>
         <source>%1 中只剩 %2 可用空间，录音已停止并保存。</source>
         <translation>Only %2 is left free in %1: the take was stopped and saved.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSwitch</name>
+    <message>
+        <source>空格键切换开关</source>
+        <translation>Space switches it on or off</translation>
     </message>
 </context>
 <context>

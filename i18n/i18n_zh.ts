@@ -166,6 +166,22 @@
         <source>恢复</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>恢复声卡出厂的均衡值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>均衡风格：空格键应用，F2 重命名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>风格名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把选中的风格恢复为默认值</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PanelesRight</name>
@@ -175,6 +191,29 @@
     </message>
     <message>
         <source>设备已连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音面板</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开或收起窗口下方的录音面板；在录音面板中按 F6 可到达其控件</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PanelesTitle</name>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -216,6 +255,38 @@
         <source>录音失败：%1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>录音时长</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音 / 停止 (Ctrl+R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>播放 / 暂停 (Ctrl+P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>播放/暂停</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存 (Ctrl+S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>波形</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryBar</name>
@@ -229,6 +300,17 @@
     </message>
     <message>
         <source>恢复的录音（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Slider_input</name>
+    <message>
+        <source>%1，%2 dB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>均衡器频段：方向键调一格，Page Up/Page Down 调五格，松开按键写入声卡</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -247,6 +329,13 @@
     </message>
     <message>
         <source>%1 中只剩 %2 可用空间，录音已停止并保存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextSwitch</name>
+    <message>
+        <source>空格键切换开关</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

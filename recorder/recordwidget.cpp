@@ -36,6 +36,14 @@ const QString PauseOff = QStringLiteral(":/image/blackSkin/Button_Pause_Off.png"
 const int TakeSampleRate = 44100;
 const int TakeChannels = 2;
 
+// The chart's name and keys for assistive technology, in the current language.
+void nameChart(QWidget *chart)
+{
+    chart->setAccessibleName(QCoreApplication::translate("RecordWidget", "波形"));
+    chart->setAccessibleDescription(QCoreApplication::translate(
+        "RecordWidget", "方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销"));
+}
+
 QString twoDigits(qint64 value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
@@ -56,11 +64,35 @@ RecordWidget::RecordWidget(QWidget *parent)
     m_jobBar = new JobBar(this);
     m_recoveryBar = new RecoveryBar(this);
     connectParts();
+    addButtonKeys();
+    nameChart(ui->waveforFrame->waveformWidget());
     connectEditing();
     updateAvailability();
     m_encoders->query();
     // After start-up, so that the window comes first.
     QTimer::singleShot(0, this, &RecordWidget::offerRecoveredTake);
+}
+
+// Keys of the buttons' own; each works while its button is shown and enabled. F6 brings the
+// keyboard from the scene above into the panel, where Tab then walks its controls.
+void RecordWidget::addButtonKeys()
+{
+    new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_R), ui->btnRecord, SLOT(click()));
+    new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_P), ui->btnPauseGo, SLOT(click()));
+    new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_S), ui->btnSave, SLOT(click()));
+    QWidget *chart = ui->waveforFrame->waveformWidget();
+    connect(new QShortcut(QKeySequence(Qt::Key_F6), chart), &QShortcut::activated, chart,
+            [chart] { chart->setFocus(Qt::ShortcutFocusReason); });
+}
+
+void RecordWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        nameChart(ui->waveforFrame->waveformWidget());
+        updateAvailability();
+    }
+    QWidget::changeEvent(event);
 }
 
 RecordWidget::~RecordWidget()
@@ -473,9 +505,9 @@ void RecordWidget::updateAvailability()
     const bool toolFound = !FfmpegJob::programPath().isEmpty();
     const QString busyText = tr("剪切或导出进行中，完成或取消后可用");
     ui->btnRecord->setEnabled(!busy);
-    ui->btnRecord->setToolTip(busy ? busyText : inputDescription());
+    ui->btnRecord->setToolTip(busy ? busyText : tr("录音 / 停止 (Ctrl+R)") + "\n" + inputDescription());
     ui->btnSave->setEnabled(stopped && !busy && toolFound);
-    ui->btnSave->setToolTip(busy ? busyText : toolFound ? QString() : FfmpegJob::missingText());
+    ui->btnSave->setToolTip(busy ? busyText : toolFound ? tr("保存 (Ctrl+S)") : FfmpegJob::missingText());
     ui->waveforFrame->setSupportClip(stopped && !busy);
     ui->waveforFrame->waveformWidget()->setToolTip(busy ? busyText : QString());
     for (QShortcut *shortcut : {m_undoShortcut, m_redoShortcut, m_redoAltShortcut})
@@ -517,13 +549,6 @@ void RecordWidget::openTake(const QString &path)
     m_editor->startTake(path);
     setRecordState(TakeFinished);
     loadTake();
-}
-
-void RecordWidget::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        updateAvailability();
-    QWidget::changeEvent(event);
 }
 
 void RecordWidget::resizeEvent(QResizeEvent *event)

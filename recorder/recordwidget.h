@@ -79,6 +79,11 @@ public:
     QAudioRecorder *recorder() const { return m_recorder; }
     QMediaPlayer *player() const { return m_player; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private slots:
     void on_btnRecord_clicked();
     void on_btnPauseGo_clicked();
@@ -90,13 +95,9 @@ private slots:
     void on_btnSave_clicked();
     void redo();
 
-protected:
-    void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     void connectParts();
+    void addButtonKeys();
     void ensureMedia();
     void connectMedia();
     void connectEditing();

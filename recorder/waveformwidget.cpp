@@ -27,7 +27,7 @@ WaveformWidget::WaveformWidget(QWidget *parent)
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("WaveformWidget"));
     setWindowTitle(tr("Form"));
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     m_rulerFont.setFamily(QStringLiteral("Times"));
     m_rulerFont.setPixelSize(12);
     resize(700, 316);
@@ -101,6 +101,12 @@ void WaveformWidget::paintEvent(QPaintEvent *event)
     if (!m_selection.isEmpty())
         painter.fillRect(m_selection & area, m_selectionColour);
     paintCursor(painter);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        // The keyboard brought the focus here: a frame says so (a click shows the cursor instead).
+        painter.setPen(QPen(m_waveColour.lighter(220), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void WaveformWidget::paintBackground(QPainter &painter, const QRect &area) const
@@ -214,10 +220,34 @@ void WaveformWidget::mouseReleaseEvent(QMouseEvent *event)
 
 void WaveformWidget::keyPressEvent(QKeyEvent *event)
 {
+    const int direction = event->key() == Qt::Key_Right ? 1 : event->key() == Qt::Key_Left ? -1 : 0;
     if (event->key() == Qt::Key_Delete)
         cutSelection();
+    else if (direction != 0)
+        stepByKey(direction, event->modifiers());
     else
         QWidget::keyPressEvent(event);
+}
+
+// The keyboard's click and drag: an arrow moves the cursor a column (with Ctrl a second) and tells the
+// player, as a click there would; with Shift it stretches the selection from where the cursor stands,
+// as a drag from the cursor would, so Delete then cuts exactly that span.
+void WaveformWidget::stepByKey(int direction, Qt::KeyboardModifiers modifiers)
+{
+    const int distance = (modifiers & Qt::ControlModifier) ? qMax(m_step, qRound(m_pixelsPerSecond)) : m_step;
+    if (modifiers & Qt::ShiftModifier) {
+        if (m_selection.isEmpty())
+            m_selStartX = m_selEndX = m_cursorX;
+        m_selEndX = qBound(LeftMargin, m_selEndX + direction * distance, qMax(LeftMargin, nextX()));
+        m_selection = QRect(qMin(m_selStartX, m_selEndX), 0, qAbs(m_selEndX - m_selStartX), SelectionHeight);
+        update();
+        return;
+    }
+    clearSelection();
+    const int x = qBound(LeftMargin, m_cursorX + direction * distance, qMax(LeftMargin, nextX()));
+    moveCursor(x);
+    update();
+    emit s_posChange(int((x - LeftMargin) / m_pixelsPerSecond * 1000));
 }
 
 // A selection that is no longer shown can no longer be cut.

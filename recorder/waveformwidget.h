@@ -10,7 +10,8 @@
 #include <QWidget>
 
 // A take drawn as a strip chart: one column per level block, one lane per channel, under a time
-// ruler, with a play cursor and a mouse selection that Delete cuts out.
+// ruler, with a play cursor and a selection (dragged with the mouse, or stretched from the cursor with
+// Shift and the arrow keys) that Delete cuts out.
 //
 // Nothing is cached in pixmaps: every paint draws the exposed area from the history, so a paint
 // costs the same at any length of take and the memory grows only by the history's values.
@@ -70,6 +71,7 @@ private:
     void paintCursor(QPainter &painter) const;
     QRect stroke(int lane, int x, qreal upper, qreal lower) const;
     void moveCursor(int x);
+    void stepByKey(int direction, Qt::KeyboardModifiers modifiers);
     void clearSelection();
     void cutSelection();
 

@@ -56,6 +56,10 @@ QtObject {
     property color controlTextColor_disabled: Qt.darker(controlBorderColor, 1.2)
     property color imageColor_hovered: Qt.darker(elementColor, 1.2)
     property color imageColor_pressed: Qt.darker(elementColor, 1.4)
+    // The keyboard focus mark: the theme's element colour made light enough to stand out on the dark
+    // backgrounds and on a pressed (element-coloured) control alike.
+    property color focusColor: Qt.lighter(elementColor, 2.2)
+    property int focusWidth: 2
 
     Behavior on themeColor { ColorAnimation { duration: 400 } }
     Behavior on mainBackgroundColor { ColorAnimation { duration: 400 } }

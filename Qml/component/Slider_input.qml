@@ -1,9 +1,11 @@
 import QtQuick 2.4
 import QtQuick.Controls 2.4
 import LumenQuick 1.0
+import "../common/bandScale.js" as BandScale
 
 // One equaliser band: a scale, a vertical slider over 0..43 and the band's caption under it. The value
-// is reported once, when the user lets go of the knob; nothing is reported while dragging.
+// is reported once, when the user lets go of the knob or of the keys that moved it; nothing is reported
+// while dragging or while a key repeats.
 Item {
     id: sliderInput
 
@@ -29,8 +31,9 @@ Item {
         objectName: "slider"
         x: 34
         value: sliderInput.sliderValue
-        // Arrow keys would move the knob without a release, leaving the card behind what the page shows.
-        focusPolicy: Qt.NoFocus
+        Accessible.name: qsTr("%1，%2 dB").arg(BandScale.spokenBand(sliderInput.text))
+                                          .arg(BandScale.decibelText(value))
+        Accessible.description: qsTr("均衡器频段：方向键调一格，Page Up/Page Down 调五格，松开按键写入声卡")
         onPressedChanged: {
             if (pressed)
                 return

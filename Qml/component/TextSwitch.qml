@@ -29,6 +29,8 @@ Item {
         anchors.left: caption.left
         anchors.leftMargin: -5
         checked: textSwitch.checkedState === 1
+        Accessible.name: textSwitch.text
+        Accessible.description: qsTr("空格键切换开关")
         onClicked: {
             textSwitch.switchChecked(checked)
             textSwitch.checkedState = checked ? 1 : 2

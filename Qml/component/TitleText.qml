@@ -9,6 +9,8 @@ Item {
     property string text: ""
 
     implicitWidth: 408
+    Accessible.role: Accessible.Heading
+    Accessible.name: text
     implicitHeight: 18
 
     Rectangle {

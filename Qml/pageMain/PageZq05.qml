@@ -164,6 +164,7 @@ Item {
         x: 32
         y: 155
         text: qsTr("原始")
+        Accessible.description: qsTr("恢复声卡出厂的均衡值")
         onClicked: page.restoreOriginal()
     }
 
@@ -203,6 +204,25 @@ Item {
                 onDoubleClicked: {
                     if (timer.running)
                         timer.stop()
+                    openEditor()
+                }
+                // F2 is the keyboard's double click: it renames the focused style.
+                Keys.onPressed: {
+                    if (event.key === Qt.Key_F2 && !input.visible) {
+                        event.accepted = true
+                        openEditor()
+                    }
+                }
+
+                // What Esc puts back: the caption and the editor's own text from before the edit.
+                property string captionBeforeEdit: ""
+                property string inputBeforeEdit: ""
+                Accessible.name: input.visible ? captionBeforeEdit : text
+                Accessible.description: qsTr("均衡风格：空格键应用，F2 重命名")
+
+                function openEditor() {
+                    captionBeforeEdit = btn.text
+                    inputBeforeEdit = input.text
                     input.visible = true
                     input.forceActiveFocus()
                     btn.text = ""
@@ -223,11 +243,24 @@ Item {
                     onEditingFinished: {
                         if (!visible)
                             return
+                        // Enter leaves the editor with the focus, which goes back to its button; a
+                        // click elsewhere has already taken it.
+                        var byKey = activeFocus
                         visible = false
                         btn.text = text
                         if (page.config())
                             Config.setCustomText(btn.btnIndex, text)
+                        if (byKey)
+                            btn.forceActiveFocus(Qt.TabFocusReason)
                     }
+                    Keys.onEscapePressed: {
+                        visible = false
+                        text = btn.inputBeforeEdit
+                        btn.text = btn.captionBeforeEdit
+                        btn.forceActiveFocus(Qt.TabFocusReason)
+                    }
+                    Accessible.role: Accessible.EditableText
+                    Accessible.name: qsTr("风格名称")
                 }
             }
         }
@@ -239,6 +272,7 @@ Item {
         x: 380
         y: 155
         text: qsTr("恢复")
+        Accessible.description: qsTr("把选中的风格恢复为默认值")
         onClicked: page.recoverPreset()
     }
 

@@ -43,6 +43,8 @@ Item {
         color: "red"
         text: qsTr("设备未连接")
         visible: !rightPart.devConnectState
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text + snText.text
     }
 
     BasicText {
@@ -58,6 +60,8 @@ Item {
         color: "green"
         text: qsTr("设备已连接")
         visible: rightPart.devConnectState
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text + snText.text
     }
 
     BasicText {
@@ -86,6 +90,8 @@ Item {
         anchors.bottomMargin: 12
         checkable: true
         checked: false
+        Accessible.name: qsTr("录音面板")
+        Accessible.description: qsTr("打开或收起窗口下方的录音面板；在录音面板中按 F6 可到达其控件")
         btnImgNormal: imgPath + "blackSkin/Recording_expand.png"
         btnImgHovered: imgPath + "blackSkin/Recording_expand.png"
         btnImgPressed: imgPath + "blackSkin/Recording_collapse.png"

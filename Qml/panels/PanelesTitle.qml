@@ -8,6 +8,13 @@ Item {
 
     signal settingsClicked()
 
+    // Where the focus goes when the settings popup closes: back to the gear that opened it, with the
+    // focus mark only when the keyboard had it there.
+    property bool settingsOpenedByKey: false
+    function returnFocusFromSettings() {
+        btnSetting.forceActiveFocus(settingsOpenedByKey ? Qt.TabFocusReason : Qt.OtherFocusReason)
+    }
+
     Rectangle {
         anchors.fill: parent
         color: CusConfig.mainBackgroundColor
@@ -37,23 +44,32 @@ Item {
         y: 5
         color: CusConfig.textColor
         text: "                                                        "
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text.trim()
     }
 
     Row {
+        objectName: "titleButtons"
         x: 736
         y: 4
         spacing: 4
 
         CusButton_Image {
+            id: btnSetting
             objectName: "btnSetting"
+            Accessible.name: qsTr("设置")
             width: 16
             height: 16
             btnImgNormal: imgPath + "blackSkin/icon_setting_default.png"
             btnImgHovered: imgPath + "blackSkin/icon_setting_click.png"
-            onClicked: titleBar.settingsClicked()
+            onClicked: {
+                titleBar.settingsOpenedByKey = visualFocus
+                titleBar.settingsClicked()
+            }
         }
         CusButton_Image {
             objectName: "btnMinimize"
+            Accessible.name: qsTr("最小化")
             width: 16
             height: 16
             btnImgNormal: imgPath + "blackSkin/icon_minimize_default.png"
@@ -62,6 +78,7 @@ Item {
         }
         CusButton_Image {
             objectName: "btnClose"
+            Accessible.name: qsTr("关闭")
             width: 16
             height: 16
             btnImgNormal: imgPath + "blackSkin/icon_close_default.png"

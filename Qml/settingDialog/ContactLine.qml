@@ -11,6 +11,23 @@ BasicTextF2 {
 
     width: 320
     color: CusConfig.controlTextColor
+    // A line that opens an address is a link in the Tab order; Enter or Space opens it.
+    activeFocusOnTab: clickable
+    Accessible.role: clickable ? Accessible.Link : Accessible.StaticText
+    Accessible.name: text.trim()
+    Accessible.description: clickable ? link : ""
+    Accessible.onPressAction: if (clickable) Qt.openUrlExternally(link)
+    Keys.onPressed: {
+        if (clickable && [Qt.Key_Return, Qt.Key_Enter, Qt.Key_Space].indexOf(event.key) >= 0) {
+            event.accepted = true
+            Qt.openUrlExternally(link)
+        }
+    }
+
+    FocusMark {
+        shown: line.activeFocus
+        margin: 1
+    }
 
     MouseArea {
         objectName: "linkArea"

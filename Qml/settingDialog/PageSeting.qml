@@ -13,6 +13,8 @@ Popup {
     readonly property int designPadding: 8
 
     modal: true
+    // With the focus the popup takes the keys: Tab walks its tabs and page, Esc closes it.
+    focus: true
     clip: true
     width: designWidth
     height: designHeight
@@ -68,6 +70,8 @@ Popup {
         horizontalAlignment: Text.AlignHCenter
         color: CusConfig.controlTextColor
         text: qsTr("设置") + CusConfig.transString
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
     }
 
     Column {
@@ -96,6 +100,7 @@ Popup {
                 backgroundColorHovered: CusConfig.mainBackgroundColor
                 backgroundColorPressed: CusConfig.mainBackgroundColor
                 text: qsTr(modelData.caption) + CusConfig.transString
+                Accessible.role: Accessible.PageTab
                 onClicked: dialog.showPage(modelData.page)
                 // Set once: a checked binding would be re-evaluated by a language switch.
                 Component.onCompleted: checked = index === 0

@@ -35,6 +35,8 @@ Item {
         font.bold: true
         color: CusConfig.textColor
         text: qsTr("联系我们") + CusConfig.transString
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
     }
 
     Column {

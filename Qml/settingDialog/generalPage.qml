@@ -14,6 +14,8 @@ Item {
     BasicTextF2 {
         id: text1
         objectName: "text1"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         x: 16
         y: 48
         width: 150
@@ -24,6 +26,8 @@ Item {
     BasicTextF2 {
         id: text2
         objectName: "text2"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         x: 16
         y: 72
         width: 300
@@ -33,6 +37,8 @@ Item {
     BasicTextF2 {
         id: text3
         objectName: "text3"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         x: 16
         y: 115
         width: 150
@@ -48,6 +54,8 @@ Item {
         width: 128
         height: 24
         model: Tran ? Tran.languageList : []
+        Accessible.name: qsTr("语言") + CusConfig.transString
+        Accessible.description: displayText
         onActivated: {
             if (!Tran)
                 return

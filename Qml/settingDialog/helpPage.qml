@@ -11,6 +11,8 @@ Item {
         font.bold: true
         color: CusConfig.textColor
         text: qsTr("常见问题") + CusConfig.transString
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
     }
 
     Column {
@@ -28,6 +30,8 @@ Item {
                 objectName: "question" + index
                 width: 290
                 wrapMode: Text.WordWrap
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 color: CusConfig.controlTextColor
                 text: qsTr(modelData) + CusConfig.transString
             }
@@ -40,6 +44,8 @@ Item {
         y: 235
         color: CusConfig.controlTextColor
         text: qsTr("更多常见问题>>") + CusConfig.transString
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
 
     Row {

@@ -1,6 +1,6 @@
-// The control page of the real window driven with the mouse against a real virtual card: every step
-// must land in the card's parameter block as exactly one write, and the page must show what the card
-// then holds.
+// The control page of the real window driven with the mouse, and then with the keyboard alone, against
+// a real virtual card: every step must land in the card's parameter block as exactly one write, and the
+// page must show what the card then holds.
 
 #include "app/mainwidget.h"
 #include "debuglogrecorder.h"
@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QQuickWidget>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -53,6 +54,7 @@ private slots:
     void init();
     void cleanup();
     void bandPresetOriginalAndMuteReachTheCard();
+    void keyboardAloneReachesEveryControlAndTheCard();
 
 private:
     QQuickItem *item(const QString &name, QQuickItem *under = nullptr);
@@ -62,6 +64,10 @@ private:
     void click(QQuickItem *target);
     int dragBand(int band, qreal toFraction);
     QList<QList<int>> stepWrites();
+    void key(QEvent::Type type, int key, bool autoRepeat = false, Qt::KeyboardModifiers modifiers = {});
+    void press(int key, Qt::KeyboardModifiers modifiers = {});
+    QString focused();
+    void tabTo(const QString &name);
     int m_writesWhileDragging = 0;
 
     QTemporaryDir m_stateDir;
@@ -212,6 +218,119 @@ void TestPageOnCard::bandPresetOriginalAndMuteReachTheCard()
     QCOMPARE(stepWrites(), block(0, 1, factoryBands));
     click(micSwitch);
     QCOMPARE(stepWrites(), block(0, 0, factoryBands));
+}
+
+void TestPageOnCard::key(QEvent::Type type, int key, bool autoRepeat, Qt::KeyboardModifiers modifiers)
+{
+    QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
+    QCoreApplication::sendEvent(m_scene, &event);
+}
+
+void TestPageOnCard::press(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(m_scene, Qt::Key(key), modifiers);
+}
+
+// The control that has the keyboard, by the name the page gives it (a switch or slider by its owner's).
+QString TestPageOnCard::focused()
+{
+    QQuickItem *item = m_scene->quickWindow()->activeFocusItem();
+    if (!item)
+        return QString();
+    if (item->objectName() == "switch" || item->objectName() == "slider")
+        item = item->parentItem();
+    return item->objectName();
+}
+
+void TestPageOnCard::tabTo(const QString &name)
+{
+    for (int i = 0; i < 40 && focused() != name; ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(focused(), name);
+}
+
+void TestPageOnCard::keyboardAloneReachesEveryControlAndTheCard()
+{
+    const QList<int> factoryBands{33, 29, 35, 28, 17};
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_scene->setFocus();
+    m_card.takeLogLines();
+
+    // Tab walks the window in reading order and comes round again; it writes nothing.
+    const QStringList readingOrder{"btnSetting", "btnMinimize", "btnClose", "btnMicMute", "btnPlayMute", "original",
+                                   "preset0", "preset1", "preset2", "preset3", "recover", "band0", "band1",
+                                   "band2", "band3", "band4", "recordToggle"};
+    QStringList walked;
+    for (int i = 0; i <= readingOrder.size(); ++i) {
+        press(Qt::Key_Tab);
+        walked << focused();
+    }
+    QCOMPARE(walked, readingOrder + QStringList{"btnSetting"});
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(focused(), QString("recordToggle"));
+    QCOMPARE(writtenBlocks(m_card).size(), 0);
+
+    // Up held on the 300 Hz band: the window system repeats it, as X11 does with the first repeat left
+    // unmarked; the card is written once, when the key is let go.
+    tabTo("band1");
+    key(QEvent::KeyPress, Qt::Key_Up);
+    for (int repeat = 0; repeat < 2; ++repeat) {
+        QTest::qWait(40);
+        key(QEvent::KeyRelease, Qt::Key_Up, repeat > 0);
+        key(QEvent::KeyPress, Qt::Key_Up, repeat > 0);
+    }
+    QTest::qWait(300);
+    QCOMPARE(writtenBlocks(m_card).size(), 0);
+    key(QEvent::KeyRelease, Qt::Key_Up);
+    QCOMPARE(stepWrites(), block(0, 0, {33, 32, 35, 28, 17}));
+    QCOMPARE(pageBands(), QList<int>({33, 32, 35, 28, 17}));
+    // End takes the band to the top in one write.
+    press(Qt::Key_End);
+    QCOMPARE(stepWrites(), block(0, 0, {33, 43, 35, 28, 17}));
+
+    // Space on each mute switch: one write with its byte set.
+    tabTo("btnMicMute");
+    press(Qt::Key_Space);
+    QCOMPARE(stepWrites(), block(0, 1, {33, 43, 35, 28, 17}));
+    tabTo("btnPlayMute");
+    press(Qt::Key_Space);
+    QCOMPARE(stepWrites(), block(1, 1, {33, 43, 35, 28, 17}));
+
+    // F2 renames the focused style; Enter keeps the name and gives the keyboard back to the style.
+    tabTo("preset2");
+    press(Qt::Key_F2);
+    QTest::keyClicks(m_scene, "Mellow");
+    press(Qt::Key_Return);
+    QCOMPARE(ConfigFile().getCustomText(2), QString("Mellow"));
+    QCOMPARE(item("preset2")->property("text").toString(), QString("Mellow"));
+    QCOMPARE(focused(), QString("preset2"));
+    // Esc leaves the name as it was and stores nothing.
+    press(Qt::Key_F2);
+    QTest::keyClicks(m_scene, "X");
+    press(Qt::Key_Escape);
+    QCOMPARE(ConfigFile().getCustomText(2), QString("Mellow"));
+    QCOMPARE(item("preset2")->property("text").toString(), QString("Mellow"));
+    // Enter applies the style as a click does: its bands reach the card once the double-click window is over.
+    press(Qt::Key_Return);
+    QCOMPARE(stepWrites(), block(1, 1, {26, 31, 36, 31, 26}));
+
+    // The gear opens the settings with Space; Tab walks its tabs and page; Esc closes it and the
+    // keyboard is back on the gear.
+    tabTo("btnSetting");
+    press(Qt::Key_Space);
+    QObject *popup = m_scene->rootObject()->findChild<QObject *>("dialogSeting");
+    QTRY_VERIFY(popup->property("opened").toBool());
+    QStringList inPopup;
+    for (int i = 0; i < 4; ++i) {
+        press(Qt::Key_Tab);
+        inPopup << focused();
+    }
+    QCOMPARE(inPopup, QStringList({"tab0", "tab1", "tab2", "comboBox"}));
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!popup->property("visible").toBool());
+    QCOMPARE(focused(), QString("btnSetting"));
+    QCOMPARE(writtenBlocks(m_card).size(), 0);
 }
 
 QTEST_MAIN(TestPageOnCard)

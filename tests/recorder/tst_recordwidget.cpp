@@ -452,9 +452,9 @@ void TestRecordWidget::closingWhileRecordingKeepsTheTake()
 // at once with the backend's reason, instead of seeming to record.
 void TestRecordWidget::inputIsShownAndAnUnusableOneIsSaid()
 {
-    QCOMPARE(button("btnRecord")->toolTip(), QString("录音输入：系统默认输入"));
+    QVERIFY(button("btnRecord")->toolTip().endsWith("\n录音输入：系统默认输入"));
     m_widget->setInputDevName("alsa:pulse:DEVICE=velora_zq05_in");
-    QCOMPARE(button("btnRecord")->toolTip(), QString("录音输入：velora_zq05_in"));
+    QVERIFY(button("btnRecord")->toolTip().endsWith("\n录音输入：velora_zq05_in"));
 
     QStringList failures;
     ClipPrompts::setFailureReporter([&failures](const QString &title, const QString &text) { failures << title + ": " + text; });

@@ -41,6 +41,7 @@ private slots:
     void selectingAndCuttingASpan();
     void cuttingIsRefusedWhileRecording();
     void onlyTheHighlightedSpanIsCut();
+    void keysSelectAndCutAsTheMouseDoes();
     void timesFollowTheSampleRate();
     void clearForgetsColumnsAndSelection();
 
@@ -336,6 +337,64 @@ void TestWaveformWidget::clearForgetsColumnsAndSelection()
     w.appendLevels({0.5, -0.5, 0.5, -0.5});
     w.setPlayPos(20000);
     QCOMPARE(pixels::runs(pixels::grab(&w), 40, Wave), (Runs{{45, 94}, {155, 204}}));
+}
+
+// Shift and the arrows stretch a selection from the cursor; Delete then cuts what a drag from the cursor
+// to the same place would, whichever way it was stretched and in whatever steps.
+void TestWaveformWidget::keysSelectAndCutAsTheMouseDoes()
+{
+    WaveformWidget &w = *m_widget;
+    QStringList events;
+    connect(&w, &WaveformWidget::s_cutAudio, this,
+            [&](double start, double end) { events << QString("cut %1 %2").arg(start).arg(end); });
+    connect(&w, &WaveformWidget::s_posChange, this, [&](double ms) { events << QString("pos %1").arg(ms); });
+    const auto take = [&](int cursorMs) {
+        w.clearWave();
+        for (int i = 0; i < 150; ++i)
+            w.appendLevels({0.8, -0.8, 0.6, -0.6});
+        w.setPlayPos(cursorMs);
+        events.clear();
+    };
+
+    take(2000);
+    drag(&w, 90, 140);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    const QStringList byMouse = events.mid(1);  // the press's own position report comes first
+    QCOMPARE(byMouse, (QStringList{"cut 2 4", "pos 2000"}));
+
+    take(2000);
+    const QImage before = pixels::grab(&w);
+    for (int i = 0; i < 50; ++i)
+        QTest::keyClick(&w, Qt::Key_Right, Qt::ShiftModifier);
+    const QImage selected = pixels::grab(&w);
+    QVERIFY(isHighlighted(selected, before, 115, 60));
+    QCOMPARE(selected.pixel(145, 60), before.pixel(145, 60));
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(events, byMouse);
+
+    // Backwards from the far end, a second at a time with Ctrl, and one column back again.
+    take(4000);
+    QTest::keyClick(&w, Qt::Key_Left, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_Left, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(&w, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(events, byMouse);
+
+    // Without Shift an arrow moves the cursor and the player, as a click does, and drops the selection.
+    take(2000);
+    QTest::keyClick(&w, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&w, Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(w.cursorX(), 115);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(events, QStringList{"pos 3000"});
+
+    // A selection stops at the end of the take.
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(&w, Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    QCOMPARE(events.last(), QString("pos 3000"));
+    QCOMPARE(events.at(1), QString("cut 3 6"));
 }
 
 QTEST_MAIN(TestWaveformWidget)

@@ -27,12 +27,31 @@ Button {
 
     readonly property bool looksPressed: pressed || checked || selected
 
+    // Named in the accessibility tree even when the assistive technology started before the control.
+    Accessible.name: text
+    Accessible.checkable: checkable
+    Accessible.checked: checked
     implicitWidth: 56
     implicitHeight: 23
     padding: 0
     hoverEnabled: true
     font.family: CusConfig.fontFamily
     font.pixelSize: textFontSize
+
+    // Enter presses the button as Space does; in an exclusive group the checked button stays checked.
+    function activate() {
+        if (!enabled)
+            return
+        var group = control.ButtonGroup.group
+        if (checkable && !(checked && group && group.exclusive))
+            toggle()
+        clicked()
+    }
+
+    Keys.onReturnPressed: activate()
+    Keys.onEnterPressed: activate()
+    // The keys that press a focused button are its own, not a window shortcut's that uses the same key.
+    Keys.onShortcutOverride: event.accepted = [Qt.Key_Space, Qt.Key_Return, Qt.Key_Enter].indexOf(event.key) >= 0
 
     function pick(disabledColor, pressedColor, hoveredColor, normalColor, isPressed) {
         if (!enabled)
@@ -60,6 +79,11 @@ Button {
         border.width: control.looksPressed ? 0 : control.borderWidth
         border.color: control.pick(control.borderColorDisabled, control.borderColorPressed,
                                    control.borderColorHovered, control.borderColorNormal, control.looksPressed)
+
+        FocusMark {
+            shown: control.visualFocus
+            margin: 2
+        }
     }
 
     BasicTooltip {

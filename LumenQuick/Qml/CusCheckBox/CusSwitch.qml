@@ -12,11 +12,19 @@ Switch {
     property color offBackgroundColor: "#383A3E"
     property color offKnobColor: "#E5E5E5"
 
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: checked
     padding: 0
     spacing: 0
     hoverEnabled: true
     font.family: CusConfig.fontFamily
     font.pixelSize: CusConfig.fontSizeLevel3
+
+    // Enter switches as Space does; both belong to the focused switch rather than to a window shortcut.
+    Keys.onReturnPressed: if (enabled) { toggle(); clicked() }
+    Keys.onEnterPressed: if (enabled) { toggle(); clicked() }
+    Keys.onShortcutOverride: event.accepted = [Qt.Key_Space, Qt.Key_Return, Qt.Key_Enter].indexOf(event.key) >= 0
 
     indicator: Rectangle {
         id: track
@@ -42,6 +50,12 @@ Switch {
                 x: control.checked ? track.width - knob.width : 0
                 Behavior on x { NumberAnimation { duration: 120; easing.type: Easing.OutQuad } }
             }
+        }
+
+        FocusMark {
+            shown: control.visualFocus
+            margin: 5
+            radius: height / 2
         }
     }
 

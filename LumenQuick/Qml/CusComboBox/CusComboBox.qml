@@ -6,6 +6,7 @@ ComboBox {
     id: control
 
     currentIndex: 0
+    Accessible.name: displayText
     implicitWidth: 128
     implicitHeight: 24
     leftPadding: 8
@@ -47,6 +48,11 @@ ComboBox {
         border.color: !control.enabled ? CusConfig.controlBorderColor_disabled
                     : (control.hovered || control.popup.visible) ? CusConfig.controlBorderColor_hovered
                     : CusConfig.controlBorderColor
+
+        FocusMark {
+            shown: control.visualFocus
+            margin: 2
+        }
     }
 
     delegate: ItemDelegate {
