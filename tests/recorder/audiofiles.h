@@ -5,6 +5,8 @@
 // from a file (its samples, its codec, its duration).
 
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -62,6 +64,32 @@ inline double durationOf(const QString &path)
     const double seconds = probe(path, "format=duration").toDouble(&ok);
     return ok ? seconds : -1.0;
 }
+
+// A stand-in "ffmpeg" that runs a shell script, found ahead of the real one on the search path
+// until restore() or the end of its life.
+class StandInTool
+{
+public:
+    explicit StandInTool(const QByteArray &script) : m_path(qgetenv("PATH"))
+    {
+        QFile tool(m_folder.filePath("ffmpeg"));
+        m_valid = tool.open(QIODevice::WriteOnly) && tool.write("#!/bin/sh\n" + script) > 0;
+        tool.close();
+        m_valid = m_valid && tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        qputenv("PATH", m_folder.path().toLocal8Bit() + ":" + m_path);
+    }
+    ~StandInTool() { restore(); }
+    StandInTool(const StandInTool &) = delete;
+    StandInTool &operator=(const StandInTool &) = delete;
+
+    bool isValid() const { return m_valid; }
+    void restore() { qputenv("PATH", m_path); }
+
+private:
+    QTemporaryDir m_folder;
+    QByteArray m_path;
+    bool m_valid = false;
+};
 
 } // namespace audiofiles
 

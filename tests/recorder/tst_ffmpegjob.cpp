@@ -291,21 +291,15 @@ void TestFfmpegJob::fullDiskLeavesTheTargetAsItWas()
 // gets the chosen format's.
 void TestFfmpegJob::theToolsEncodersDecideTheFormatsOffered()
 {
-    QTemporaryDir tools;
-    QFile standIn(tools.filePath("ffmpeg"));
-    QVERIFY(standIn.open(QIODevice::WriteOnly));
-    standIn.write("#!/bin/sh\ncat <<'END'\nEncoders:\n A..... = Audio\n ------\n"
-                  " V....D libx264              H.264\n A....D flac                 FLAC\n"
-                  " A....D libmp3lame           MP3 (codec mp3)\nEND\n");
-    standIn.close();
-    QVERIFY(standIn.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", tools.path().toLocal8Bit() + ":" + path);
+    StandInTool tool("cat <<'END'\nEncoders:\n A..... = Audio\n ------\n"
+                     " V....D libx264              H.264\n A....D flac                 FLAC\n"
+                     " A....D libmp3lame           MP3 (codec mp3)\nEND\n");
+    QVERIFY(tool.isValid());
     FfmpegEncoders encoders;
     QSignalSpy ready(&encoders, &FfmpegEncoders::ready);
     encoders.query();
     const bool answered = ready.wait(10000);
-    qputenv("PATH", path);
+    tool.restore();
     QVERIFY(answered);
     QCOMPARE(encoders.names(), QSet<QString>({"flac", "libmp3lame"}));
 

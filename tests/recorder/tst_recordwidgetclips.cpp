@@ -264,19 +264,13 @@ void TestRecordWidgetClips::takenNumbersArePassedOverAndFailedCutKeepsTheVersion
     QCOMPARE(contents(version(4)), QByteArray("someone else's file"));
 
     // An encoder that fails, as one on a full disk would.
-    QTemporaryDir tools;
-    QFile failing(tools.filePath("ffmpeg"));
-    QVERIFY(failing.open(QIODevice::WriteOnly));
-    failing.write("#!/bin/sh\necho 'No space left on device' >&2\nexit 1\n");
-    failing.close();
-    QVERIFY(failing.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", tools.path().toLocal8Bit() + ":" + path);
+    StandInTool failing("echo 'No space left on device' >&2\nexit 1\n");
+    QVERIFY(failing.isValid());
     const int columns = chart()->columnCount();
     input::drag(chart(), WaveformWidget::LeftMargin + 20, WaveformWidget::LeftMargin + 60);
     QTest::keyClick(chart(), Qt::Key_Delete);
     waitForTheJob();
-    qputenv("PATH", path);
+    failing.restore();
     QCOMPARE(m_failures.size(), 1);
     QVERIFY2(m_failures[0].contains("No space left on device"), qPrintable(m_failures[0]));
     checkShows(version(5));
@@ -315,18 +309,12 @@ void TestRecordWidgetClips::missingToolIsSaidAndChangesNothing()
 // and undo are unavailable and say why, the chart keeps the version; Esc cancels and leaves all as it was.
 void TestRecordWidgetClips::jobInProgressLocksEditingAndEscCancels()
 {
-    QTemporaryDir tools;
-    QFile slow(tools.filePath("ffmpeg"));
-    QVERIFY(slow.open(QIODevice::WriteOnly));
-    slow.write("#!/bin/sh\nexec /bin/sleep 30\n");
-    slow.close();
-    QVERIFY(slow.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", tools.path().toLocal8Bit() + ":" + path);
+    StandInTool slow("exec /bin/sleep 30\n");
+    QVERIFY(slow.isValid());
     const QStringList before = QDir(m_folder).entryList(QDir::Files | QDir::Hidden);
     const int columns = chart()->columnCount();
     emit frame()->s_cutAudio(0.1, 0.2);
-    qputenv("PATH", path);
+    slow.restore();
 
     auto *bar = m_widget->findChild<JobBar *>();
     QVERIFY(bar->isVisible());
