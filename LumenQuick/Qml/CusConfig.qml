@@ -19,7 +19,6 @@ QtObject {
     property int scrollBarSize_Smaller: 5
     property int tipTextPixel: 12
     property string imagePathPrefix: "file:///./../Images/"
-    property string transString: ""
     property int currentTheme: -1
 
     // Start with the program's theme already in place, so that the first frame shows no colour animation.

@@ -67,7 +67,7 @@ Popup {
         font.bold: true
         horizontalAlignment: Text.AlignHCenter
         color: CusConfig.controlTextColor
-        text: qsTr("设置") + CusConfig.transString
+        text: qsTr("设置")
     }
 
     Column {
@@ -95,7 +95,7 @@ Popup {
                 backgroundColorNormal: CusConfig.mainBackgroundColor
                 backgroundColorHovered: CusConfig.mainBackgroundColor
                 backgroundColorPressed: CusConfig.mainBackgroundColor
-                text: qsTr(modelData.caption) + CusConfig.transString
+                text: qsTr(modelData.caption)
                 onClicked: dialog.showPage(modelData.page)
                 // Set once: a checked binding would be re-evaluated by a language switch.
                 Component.onCompleted: checked = index === 0

@@ -18,7 +18,7 @@ Item {
         y: 48
         width: 150
         color: CusConfig.controlTextColor
-        text: qsTr("型号") + CusConfig.transString
+        text: qsTr("型号")
     }
 
     BasicTextF2 {
@@ -37,7 +37,7 @@ Item {
         y: 115
         width: 150
         color: CusConfig.controlTextColor
-        text: qsTr("语言") + CusConfig.transString
+        text: qsTr("语言")
     }
 
     CusComboBox {

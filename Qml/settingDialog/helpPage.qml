@@ -10,7 +10,7 @@ Item {
         y: 48
         font.bold: true
         color: CusConfig.textColor
-        text: qsTr("常见问题") + CusConfig.transString
+        text: qsTr("常见问题")
     }
 
     Column {
@@ -29,7 +29,7 @@ Item {
                 width: 290
                 wrapMode: Text.WordWrap
                 color: CusConfig.controlTextColor
-                text: qsTr(modelData) + CusConfig.transString
+                text: qsTr(modelData)
             }
         }
     }
@@ -39,7 +39,7 @@ Item {
         x: 16
         y: 235
         color: CusConfig.controlTextColor
-        text: qsTr("更多常见问题>>") + CusConfig.transString
+        text: qsTr("更多常见问题>>")
     }
 
     Row {
@@ -57,7 +57,7 @@ Item {
                 objectName: "helpButton" + index
                 width: 96
                 height: 18
-                text: qsTr(modelData) + CusConfig.transString
+                text: qsTr(modelData)
             }
         }
     }
