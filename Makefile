@@ -1,5 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# WERROR=ON turns the project's warnings into errors (CI does).
+WERROR ?= OFF
 
 .PHONY: deps build run test test-windows bench clean
 
@@ -7,7 +9,7 @@ deps:
 	@scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORA_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: deps build

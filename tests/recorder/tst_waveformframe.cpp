@@ -275,7 +275,6 @@ void TestWaveformFrame::signalsReachTheFrame()
 void TestWaveformFrame::longTakeDrawsEveryVisibleColumnInPlace()
 {
     WaveformFrame *frame = showFrame(700, 255);
-    WaveformWidget *chart = frame->waveformWidget();
     auto level = [](int i) { return ((i * 37) % 100) / 100.0; };
     for (int i = 0; i < 5000; ++i) {
         QVector<qreal> block = levels(level(i), level(i + 50));

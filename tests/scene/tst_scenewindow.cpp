@@ -102,7 +102,7 @@ void tst_SceneWindow::screenshots()
     QVERIFY2(distinctColours(shot, area(736, 4, 56, 16)) > 5, "no title bar buttons");
     QVERIFY2(distinctColours(shot, area(31, 5, 200, 14)) == 1, "a title before any card");
 
-    for (const QString type : { QStringLiteral("zq05"), QStringLiteral("zq06") }) {
+    for (const QString &type : { QStringLiteral("zq05"), QStringLiteral("zq06") }) {
         const QImage before = shot.copy(picture);
         QVERIFY(QMetaObject::invokeMethod(&window, "isConnect", Q_ARG(bool, true), Q_ARG(QString, type)));
         // zq05's picture is already shown at start; the next model must replace it.
