@@ -1,5 +1,6 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.4
+import LumenQuick 1.0
 
 // A button drawn by a picture per state; a checked button shows its pressed picture.
 Button {
@@ -23,6 +24,6 @@ Button {
         source: control.currentImage
         fillMode: Image.PreserveAspectFit
         smooth: true
-        mipmap: true
+        mipmap: CusConfig.mipmapPictures
     }
 }

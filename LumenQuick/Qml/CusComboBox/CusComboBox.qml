@@ -28,7 +28,7 @@ ComboBox {
         source: CusConfig.imagePathPrefix + "ComboBox_Down.png"
         fillMode: Image.PreserveAspectFit
         smooth: true
-        mipmap: true
+        mipmap: CusConfig.mipmapPictures
         opacity: control.enabled ? 1 : 0.5
     }
 
