@@ -6,6 +6,7 @@
 #include <cstring>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -96,8 +97,22 @@ void writeDump(int fd, int sig, const siginfo_t *info)
     copyFile(fd, "/proc/self/maps");
 }
 
+// Makes the dump's folder and those above it, as far as they are missing (the data folder may have
+// been removed while the program ran); mkdir(2) may be called from a signal handler.
+void makeFolders(const char *filePath)
+{
+    char folder[sizeof g_path];
+    std::memcpy(folder, filePath, sizeof folder);
+    for (char *slash = std::strchr(folder + 1, '/'); slash; slash = std::strchr(slash + 1, '/')) {
+        *slash = '\0';
+        ::mkdir(folder, 0700);
+        *slash = '/';
+    }
+}
+
 void onFatalSignal(int sig, siginfo_t *info, void *)
 {
+    makeFolders(g_path);
     const int fd = ::open(g_path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd >= 0) {
         writeDump(fd, sig, info);

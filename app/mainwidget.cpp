@@ -1,9 +1,11 @@
 #include "mainwidget.h"
 
 #include "powerlog.h"
+#include "takeguard.h"
 #include "settings/configfile.h"
 #include "settings/trans.h"
 #include "device/detectiondevice.h"
+#include "device/errorprompt.h"
 #include "device/soundcardbase.h"
 #include "recorder/recordwidget.h"
 
@@ -25,6 +27,7 @@ const int designRecordPanelHeight = 150;
 const int designStripHeight = 25;
 // The card is read this long after it arrives, once it has settled.
 const int cardReadDelayMs = 3000;
+const int boxWaitMs = 200;  // how often a card waiting for an error box to close looks again
 
 int scaled(int design, double rate)
 {
@@ -192,17 +195,32 @@ void MainWidget::onDevArrivalOrRemove(QString devType, bool isArrival, int vid, 
         m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("SoundCard"), m_soundCard);
     }
     m_presentDevType = devType;
+    m_soundCard->findInputDev(vid, pid);
     m_recordWidget->setInputDevName(m_soundCard->getInputDevName());
     qDebug() << "***Device insertion detected";
-    // The window is the timer's context, so that a timer still pending when the window goes reaches nothing.
-    QTimer::singleShot(cardReadDelayMs, this, [this, vid, pid, isArrival, devType] {
+    readCardAfter(cardReadDelayMs, devType, vid, pid);
+}
+
+// The window is the timer's context, so that a timer still pending when the window goes reaches nothing.
+void MainWidget::readCardAfter(int delayMs, const QString &devType, int vid, int pid)
+{
+    QTimer::singleShot(delayMs, this, [this, vid, pid, devType] {
         // A card pulled out before it could be read is neither read nor announced; one of the same
         // model plugged in again meanwhile is.
         if (m_presentDevType != devType)
             return;
+        // Under an open error box the card's transfers are held back: the card is read once the box
+        // is closed, rather than announced with values it was never asked for.
+        if (ErrorPrompt::isOpen()) {
+            readCardAfter(boxWaitMs, devType, vid, pid);
+            return;
+        }
         m_soundCard->initDev(vid, pid);
-        m_soundCard->getAllParaIsChange();
-        emit isConnect(isArrival, devType);
+        // The sound server may offer the card's input only a moment after the card itself appears.
+        m_soundCard->findInputDev(vid, pid);
+        m_recordWidget->setInputDevName(m_soundCard->getInputDevName());
+        if (m_soundCard->getAllParaIsChange())
+            emit isConnect(true, devType);
     });
 }
 
@@ -210,6 +228,12 @@ void MainWidget::watchPower()
 {
     m_powerLog = new PowerLog(this);
     m_powerLog->watch();
+    // A take that records when the session ends or the machine sleeps is finished first, so that its
+    // file is complete; the guard has the system wait for that.
+    m_takeGuard = new TakeGuard(this);
+    connect(m_recordWidget, &RecordWidget::recordingChanged, m_takeGuard, &TakeGuard::setRecording);
+    connect(m_powerLog, &PowerLog::sessionEnding, m_recordWidget, &RecordWidget::finishRecording);
+    connect(m_powerLog, &PowerLog::goingToSleep, m_recordWidget, &RecordWidget::finishRecording);
 }
 
 int MainWidget::screenIndex() const

@@ -10,6 +10,7 @@ class QQuickWidget;
 class QScreen;
 class DetectionDevice;
 class PowerLog;
+class TakeGuard;
 class Trans;
 class SoundCardBase;
 class RecordWidget;
@@ -55,6 +56,7 @@ private slots:
     void onDevArrivalOrRemove(QString devType, bool isArrival, int vid, int pid);
 
 private:
+    void readCardAfter(int delayMs, const QString &devType, int vid, int pid);
     void initWindow();
     void watchScreen();
     void createRootPanel();
@@ -80,6 +82,7 @@ private:
     QWidget *m_root = nullptr;
     RecordWidget *m_recordWidget = nullptr;
     PowerLog *m_powerLog = nullptr;
+    TakeGuard *m_takeGuard = nullptr;
     Trans *m_trans = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "mainwidget.h"
 
 #include "powerlog.h"
+#include "recorder/recordwidget.h"
 #include "singleinstance.h"
 #include "win32shell.h"
 
@@ -36,9 +37,15 @@ bool MainWidget::nativeEvent(const QByteArray &eventType, void *message, long *r
         // Only the activation request does something; any other data block is swallowed.
         *result = FALSE;
         return true;
-    case WindowEvent::SessionEnding:
+    case WindowEvent::SessionEnding: {
+        // A take that records is finished before the session goes; the system shows why it waits.
+        void *window = reinterpret_cast<void *>(winId());
+        const bool blocked = m_recordWidget->isRecording() && win32shell::blockShutdown(window, L"Velora: finishing a recording");
         m_powerLog->prepareForShutdown(true);
+        if (blocked)
+            win32shell::unblockShutdown(window);
         break;
+    }
     case WindowEvent::Suspending:
         m_powerLog->prepareForSleep(true);
         break;

@@ -6,14 +6,17 @@ PowerLog::PowerLog(QObject *parent) : QObject(parent) {}
 
 void PowerLog::prepareForSleep(bool sleeping)
 {
-    if (sleeping)
+    if (sleeping) {
         qDebug() << "=====xiu mian======";
-    else
+        emit goingToSleep();
+    } else
         qDebug() << "======huan xing======";
 }
 
 void PowerLog::prepareForShutdown(bool shuttingDown)
 {
-    if (shuttingDown)
+    if (shuttingDown) {
         qDebug() << "======system poweroff,reboot or logoff======";
+        emit sessionEnding();
+    }
 }

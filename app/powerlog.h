@@ -14,6 +14,11 @@ public:
     // to subscribe to (the window then forwards them itself).
     bool watch();
 
+signals:
+    // The machine is about to sleep, or the session to end: whatever must be finished, now.
+    void goingToSleep();
+    void sessionEnding();
+
 public slots:
     void prepareForSleep(bool sleeping);
     void prepareForShutdown(bool shuttingDown);

@@ -36,6 +36,10 @@ long __stdcall miniDumpFilter(_EXCEPTION_POINTERS *exception);
 // One line for an attached debugger.
 void writeDebugString(const wchar_t *text);
 
+// Has the session's end wait, naming the reason the system shows the user, until unblockShutdown.
+bool blockShutdown(void *window, const wchar_t *reason);
+void unblockShutdown(void *window);
+
 // What a message to the main window means to the program.
 enum class WindowEvent {
     None,          // not one of ours: the base class handles it

@@ -106,6 +106,16 @@ void writeDebugString(const wchar_t *text)
     OutputDebugStringW(text);
 }
 
+bool blockShutdown(void *window, const wchar_t *reason)
+{
+    return ShutdownBlockReasonCreate(static_cast<HWND>(window), reason) != FALSE;
+}
+
+void unblockShutdown(void *window)
+{
+    ShutdownBlockReasonDestroy(static_cast<HWND>(window));
+}
+
 WindowEvent decodeWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
                                 unsigned long activationTag)
 {

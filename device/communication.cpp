@@ -147,9 +147,13 @@ bool Communication::init(int vid, int pid)
 {
     m_vid = vid;
     m_pid = pid;
-    const VendorCalls *lib = startCalls("init");
-    if (!lib)
+    // Never held back by an open box: it only sets the GPIO modes that every later transfer needs,
+    // and skipping it would leave the card unusable for the rest of the run.
+    const VendorCalls *lib = VendorLibrary::calls();
+    if (!lib) {
+        qDebug() << "***init not done: the card library is not loaded";
         return false;
+    }
     const auto v = static_cast<std::uint16_t>(vid);
     const auto p = static_cast<std::uint16_t>(pid);
     unsigned char information[4] = {};

@@ -1,5 +1,6 @@
 #include "soundcardbase.h"
 
+#include "cardaudioinput.h"
 #include "parameterblock.h"
 #include "settings/configfile.h"
 
@@ -137,7 +138,12 @@ QString SoundCardBase::getSNCode()
 bool SoundCardBase::getAllParaIsChange()
 {
     unsigned char bytes[8] = {};
-    m_comm.readData(bytes);
+    // A card that could not be read is not taken for one holding zeros: the next change would write
+    // them to every band.
+    if (!m_comm.readData(bytes)) {
+        qDebug() << "***card not read: its values are not shown";
+        return false;
+    }
     ParameterBlock &block = ParameterBlock::instance();
     block.fromBytes(bytes);
     // The scene's mute switches always start off; the card learns it with the next write.
@@ -169,6 +175,12 @@ QVariantMap SoundCardBase::getAllPara()
 QString SoundCardBase::getDevType()
 {
     return m_devType;
+}
+
+void SoundCardBase::findInputDev(int vid, int pid)
+{
+    m_cardInputName = CardAudioInput(vid, pid).inputName();
+    qDebug() << "***Card input:" << m_cardInputName;
 }
 
 QString SoundCardBase::getInputDevName()

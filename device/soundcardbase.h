@@ -19,6 +19,9 @@ public:
 
     // The card has gone: stop touching it until the next complete read.
     void clearReady();
+    // Looks up the audio input of the card with these USB ids; getInputDevName() then names it, or
+    // "Default" when the card has none of its own.
+    void findInputDev(int vid, int pid);
 
 signals:
     void snNumChanged(QString snNum);

@@ -2,14 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
-    <name>FfmpegRunner</name>
+    <name>ClipEditor</name>
+    <message>
+        <source>保存文件</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>不能导出到这段录音本身或它的剪切版本：%1</source>
+        <translation>A take cannot be exported onto itself or one of its cut versions: %1</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>剪切失败，录音保持不变。</source>
+        <translation>The span could not be cut out; the recording is unchanged.</translation>
+    </message>
+    <message>
+        <source>导出到 %1 失败。</source>
+        <translation>Exporting to %1 failed.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFormats</name>
+    <message>
+        <source>MP3 音频</source>
+        <translation>MP3 audio</translation>
+    </message>
+    <message>
+        <source>WAV 音频</source>
+        <translation>WAV audio</translation>
+    </message>
+    <message>
+        <source>AAC 音频</source>
+        <translation>AAC audio</translation>
+    </message>
+    <message>
+        <source>WMA 音频</source>
+        <translation>WMA audio</translation>
+    </message>
+    <message>
+        <source>FLAC 音频</source>
+        <translation>FLAC audio</translation>
+    </message>
+    <message>
+        <source>AC-3 音频</source>
+        <translation>AC-3 audio</translation>
+    </message>
+</context>
+<context>
+    <name>FfmpegJob</name>
     <message>
         <source>未找到 %1，无法剪切或导出录音。请安装 ffmpeg 后再试。</source>
         <translation>%1 was not found, so recordings cannot be cut or exported. Install ffmpeg and try again.</translation>
     </message>
     <message>
+        <source>无法在 %1 中写入：%2</source>
+        <translation>Cannot write in %1: %2</translation>
+    </message>
+    <message>
         <source>无法启动 %1：%2</source>
         <translation>%1 could not be started: %2</translation>
+    </message>
+    <message>
+        <source>已取消。</source>
+        <translation>Cancelled.</translation>
     </message>
     <message>
         <source>%1 意外退出。%2</source>
@@ -22,6 +80,29 @@
     <message>
         <source>%1 没有写出输出文件 %2。%3</source>
         <translation>%1 wrote no output file %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 已经存在，没有被覆盖。</source>
+        <translation>%1 already exists and was not replaced.</translation>
+    </message>
+    <message>
+        <source>无法写入 %1。</source>
+        <translation>%1 could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>JobBar</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>停止并保留原样 (Esc)</source>
+        <translation>Stop and leave everything as it was (Esc)</translation>
+    </message>
+    <message>
+        <source>%p% · 剩余 %1</source>
+        <translation>%p% · %1 left</translation>
     </message>
 </context>
 <context>
@@ -104,24 +185,69 @@
         <translation>RecordWidget</translation>
     </message>
     <message>
-        <source>剪切</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
-        <source>剪切失败，录音保持不变。</source>
-        <translation>The span could not be cut out; the recording is unchanged.</translation>
-    </message>
-    <message>
         <source>保存文件</source>
         <translation>Save File</translation>
     </message>
     <message>
-        <source>不能导出到正在编辑的录音本身：%1</source>
-        <translation>The recording being edited cannot be exported onto itself: %1</translation>
+        <source>正在剪切…</source>
+        <translation>Cutting…</translation>
     </message>
     <message>
-        <source>导出到 %1 失败。</source>
-        <translation>Exporting to %1 failed.</translation>
+        <source>正在导出为 %1…</source>
+        <translation>Exporting to %1…</translation>
+    </message>
+    <message>
+        <source>剪切或导出进行中，完成或取消后可用</source>
+        <translation>Unavailable while cutting or exporting; available again once it ends or is cancelled</translation>
+    </message>
+    <message>
+        <source>录音</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>录音输入：系统默认输入</source>
+        <translation>Records from: the system's default input</translation>
+    </message>
+    <message>
+        <source>录音输入：%1</source>
+        <translation>Records from: %1</translation>
+    </message>
+    <message>
+        <source>录音失败：%1</source>
+        <translation>Recording failed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryBar</name>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>忽略</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message>
+        <source>恢复的录音（%1）</source>
+        <translation>Recovered take of %1</translation>
+    </message>
+</context>
+<context>
+    <name>TakeGuard</name>
+    <message>
+        <source>正在完成录音</source>
+        <translation>Finishing a recording</translation>
+    </message>
+</context>
+<context>
+    <name>TakeSpace</name>
+    <message>
+        <source>%1 中只剩 %2 可用空间，不够录 10 分钟（%3）。请腾出空间后再录音。</source>
+        <translation>Only %2 is free in %1, not enough for 10 minutes of recording (%3). Make room and record again.</translation>
+    </message>
+    <message>
+        <source>%1 中只剩 %2 可用空间，录音已停止并保存。</source>
+        <translation>Only %2 is left free in %1: the take was stopped and saved.</translation>
     </message>
 </context>
 <context>

@@ -2,13 +2,71 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
-    <name>FfmpegRunner</name>
+    <name>ClipEditor</name>
+    <message>
+        <source>保存文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不能导出到这段录音本身或它的剪切版本：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>剪切失败，录音保持不变。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出到 %1 失败。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportFormats</name>
+    <message>
+        <source>MP3 音频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WAV 音频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AAC 音频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WMA 音频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FLAC 音频</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AC-3 音频</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FfmpegJob</name>
     <message>
         <source>未找到 %1，无法剪切或导出录音。请安装 ffmpeg 后再试。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>无法在 %1 中写入：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>无法启动 %1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已取消。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -21,6 +79,29 @@
     </message>
     <message>
         <source>%1 没有写出输出文件 %2。%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 已经存在，没有被覆盖。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法写入 %1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JobBar</name>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止并保留原样 (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%p% · 剩余 %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -104,23 +185,68 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>剪切</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>剪切失败，录音保持不变。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>保存文件</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>不能导出到正在编辑的录音本身：%1</source>
+        <source>正在剪切…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>导出到 %1 失败。</source>
+        <source>正在导出为 %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>剪切或导出进行中，完成或取消后可用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音输入：系统默认输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音输入：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音失败：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryBar</name>
+    <message>
+        <source>打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>忽略</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>恢复的录音（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TakeGuard</name>
+    <message>
+        <source>正在完成录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TakeSpace</name>
+    <message>
+        <source>%1 中只剩 %2 可用空间，不够录 10 分钟（%3）。请腾出空间后再录音。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 中只剩 %2 可用空间，录音已停止并保存。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -10,12 +10,13 @@ ClipPrompts::FailureReporter failureReporter;
 
 } // namespace
 
-QString ClipPrompts::saveFileName(const QString &caption, const QString &filter)
+QString ClipPrompts::saveFileName(const QString &caption, const QString &folder, const QString &filters,
+                                  QString *selectedFilter)
 {
     if (saveFileChooser)
-        return saveFileChooser(caption, filter);
+        return saveFileChooser(caption, folder, filters, selectedFilter);
     QWidget owner;
-    return QFileDialog::getSaveFileName(&owner, caption, QString(), filter);
+    return QFileDialog::getSaveFileName(&owner, caption, folder, filters, selectedFilter);
 }
 
 void ClipPrompts::showFailure(QWidget *parent, const QString &title, const QString &text)

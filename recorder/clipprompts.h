@@ -12,11 +12,15 @@ class QWidget;
 class ClipPrompts
 {
 public:
-    using SaveFileChooser = std::function<QString(const QString &caption, const QString &filter)>;
+    // The filter the user left chosen comes back through selectedFilter, which holds the one to
+    // preselect on the way in.
+    using SaveFileChooser = std::function<QString(const QString &caption, const QString &folder,
+                                                  const QString &filters, QString *selectedFilter)>;
     using FailureReporter = std::function<void(const QString &title, const QString &text)>;
 
     // The chosen file name, empty when the dialog was cancelled.
-    static QString saveFileName(const QString &caption, const QString &filter);
+    static QString saveFileName(const QString &caption, const QString &folder, const QString &filters,
+                                QString *selectedFilter);
     static void showFailure(QWidget *parent, const QString &title, const QString &text);
 
     // Each installs a replacement (an empty one restores the real dialog) and returns the previous one.

@@ -3,10 +3,13 @@
 
 #include "bufferlevels.h"
 #include "clipprompts.h"
-#include "ffmpegarguments.h"
-#include "ffmpegrunner.h"
+#include "clipeditor.h"
+#include "ffmpegencoders.h"
+#include "jobbar.h"
+#include "recoverybar.h"
+#include "takerecovery.h"
+#include "takespace.h"
 #include "takepath.h"
-#include "takeversions.h"
 #include "waveformwidget.h"
 
 #include <QAudioEncoderSettings>
@@ -17,8 +20,11 @@
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
+
+#include <cmath>
 
 namespace {
 
@@ -41,26 +47,53 @@ RecordWidget::RecordWidget(QWidget *parent)
     : QWidget(parent),
       ui(new Ui::RecordWidget),
       m_reader(this),
-      m_recorder(new QAudioRecorder(this)),
-      m_probe(new QAudioProbe(this)),
-      m_player(new QMediaPlayer),
-      m_playTimer(new QTimer(this))
+      m_playTimer(new QTimer(this)),
+      m_spaceWatch(new QTimer(this)),
+      m_editor(new ClipEditor(this)),
+      m_encoders(new FfmpegEncoders(this))
 {
     ui->setupUi(this);
+    m_jobBar = new JobBar(this);
+    m_recoveryBar = new RecoveryBar(this);
     connectParts();
+    connectEditing();
+    updateAvailability();
+    m_encoders->query();
+    // After start-up, so that the window comes first.
+    QTimer::singleShot(0, this, &RecordWidget::offerRecoveredTake);
 }
 
 RecordWidget::~RecordWidget()
 {
-    m_recorder->disconnect(this);
-    m_probe->disconnect(this);
-    // A take still recording is finished, so that its file is complete: its header is written last.
-    if (m_recorder->state() != QMediaRecorder::StoppedState) {
-        m_recorder->stop();
-        waitForFinalisedTake();
+    if (m_recorder) {
+        m_recorder->disconnect(this);
+        m_probe->disconnect(this);
+        // A take still recording is finished, so that its file is complete: its header is written last.
+        if (m_recorder->state() != QMediaRecorder::StoppedState) {
+            m_recorder->stop();
+            waitForFinalisedTake();
+        }
     }
     delete m_player;
     delete ui;
+}
+
+// The recorder, its probe and the player load the multimedia backend, which the window's start does
+// not need: they are made when the panel is first shown or first used.
+void RecordWidget::ensureMedia()
+{
+    if (m_recorder)
+        return;
+    m_recorder = new QAudioRecorder(this);
+    m_probe = new QAudioProbe(this);
+    m_player = new QMediaPlayer;
+    connectMedia();
+}
+
+void RecordWidget::showEvent(QShowEvent *event)
+{
+    ensureMedia();
+    QWidget::showEvent(event);
 }
 
 // The backend finalises a file in the background and reports it through the event loop; the wait
@@ -78,33 +111,102 @@ void RecordWidget::waitForFinalisedTake()
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void RecordWidget::connectParts()
+void RecordWidget::connectMedia()
 {
     connect(m_probe, &QAudioProbe::audioBufferProbed, this, &RecordWidget::processBuffer);
     m_probe->setSource(m_recorder);
     // The time shown on a state change is the probed one too: some backends report a duration of
     // 0 once a take stops, which would wipe the length of the take from the label.
     connect(m_recorder, &QMediaRecorder::stateChanged, this, [this] { updateProgress(m_elapsedMs); });
+    connect(m_recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error), this, &RecordWidget::onRecorderError);
     connect(m_player, &QMediaPlayer::stateChanged, this, &RecordWidget::onPlayerStateChanged);
+}
+
+void RecordWidget::connectParts()
+{
     connect(m_playTimer, &QTimer::timeout, this,
             [this] { ui->waveforFrame->setPlayPos(m_player->position()); });
     connect(ui->waveforFrame, &WaveformFrame::s_cutAudio, this, &RecordWidget::cutAudio);
-    connect(ui->waveforFrame, &WaveformFrame::s_posChange, this,
-            [this](double playPos) { m_player->setPosition(qint64(int(playPos))); });
+    connect(ui->waveforFrame, &WaveformFrame::s_posChange, this, [this](double playPos) {
+        ensureMedia();
+        m_player->setPosition(qint64(int(playPos)));
+    });
     connect(&m_reader, &WaveFile::s_waveformData, this, &RecordWidget::on_waveformData);
     connect(new QShortcut(QKeySequence(Qt::Key_Space), this), &QShortcut::activated, this,
             &RecordWidget::playFromCursor);
-    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+z")), this), &QShortcut::activated, this,
-            &RecordWidget::undo);
+}
+
+void RecordWidget::connectEditing()
+{
+    connect(m_editor, &ClipEditor::versionChanged, this, &RecordWidget::onVersionChanged);
+    connect(m_editor, &ClipEditor::jobStarted, this, &RecordWidget::onJobStarted);
+    connect(m_editor, &ClipEditor::jobProgress, m_jobBar, &JobBar::setProgress);
+    connect(m_editor, &ClipEditor::jobEnded, this, &RecordWidget::onJobEnded);
+    connect(m_editor, &ClipEditor::failed, this,
+            [this](const QString &title, const QString &text) { ClipPrompts::showFailure(this, title, text); });
+    connect(m_jobBar, &JobBar::cancelRequested, m_editor, &ClipEditor::cancel);
+    connect(m_spaceWatch, &QTimer::timeout, this, &RecordWidget::checkSpace);
+    connect(m_recoveryBar, &RecoveryBar::openRequested, this, &RecordWidget::openTake);
+    m_undoShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+z")), &RecordWidget::undo);
+    m_redoShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")), &RecordWidget::redo);
+    m_redoAltShortcut = addShortcut(QKeySequence(QStringLiteral("Ctrl+Y")), &RecordWidget::redo);
+    m_cancelShortcut = addShortcut(QKeySequence(Qt::Key_Escape), [this] { m_editor->cancel(); });
+}
+
+template<typename Slot>
+QShortcut *RecordWidget::addShortcut(const QKeySequence &keys, Slot slot)
+{
+    auto *shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, slot);
+    return shortcut;
 }
 
 void RecordWidget::setInputDevName(QString name)
 {
     m_inputDevName = name;
+    updateAvailability();
+}
+
+// What the record button says about the input a take will use: the card's, or the system's default.
+QString RecordWidget::inputDescription() const
+{
+    QString input = m_inputDevName;
+    if (input.isEmpty() || input == QLatin1String("Default"))
+        return tr("录音输入：系统默认输入");
+    for (const QString &prefix : {QStringLiteral("alsa:pulse:DEVICE="), QStringLiteral("alsa:plughw:CARD="), QStringLiteral("alsa:")}) {
+        if (input.startsWith(prefix)) {
+            input = input.mid(prefix.size()).section(QLatin1Char(','), 0, 0).remove(QLatin1Char('"'));
+            break;
+        }
+    }
+    return tr("录音输入：%1").arg(input);
+}
+
+// A take the backend could not go on with is finished as far as it got, and the user is told why:
+// silently, the panel would go on showing a take that records nothing.
+void RecordWidget::onRecorderError()
+{
+    // One report a take: a failing capture tends to say so more than once.
+    if (m_state != Recording && m_state != RecordingPaused && m_state != RecordingResumed)
+        return;
+    finishTake();
+    ClipPrompts::showFailure(this, tr("录音"), tr("录音失败：%1").arg(m_recorder->errorString()));
+}
+
+bool RecordWidget::isRecording() const
+{
+    return m_recorder && m_recorder->state() != QMediaRecorder::StoppedState;
+}
+
+void RecordWidget::finishRecording()
+{
+    if (isRecording())
+        finishTake();
 }
 
 void RecordWidget::on_btnRecord_clicked()
 {
+    ensureMedia();
     if (m_recorder->state() == QMediaRecorder::StoppedState)
         startTake();
     else
@@ -113,6 +215,12 @@ void RecordWidget::on_btnRecord_clicked()
 
 void RecordWidget::startTake()
 {
+    const QString folder = TakeSpace::nextTakeFolder();
+    const qint64 freeBytes = TakeSpace::bytesFree(folder);
+    if (freeBytes >= 0 && freeBytes < TakeSpace::StartBytes) {
+        ClipPrompts::showFailure(this, tr("录音"), TakeSpace::notEnoughToStart(folder, freeBytes));
+        return;
+    }
     m_recorder->setAudioInput(m_inputDevName);
     // No codec is named: the container's own default is taken. A codec name the backend does not
     // know, such as "Default", makes it fail to build the capture and record nothing, silently.
@@ -126,6 +234,7 @@ void RecordWidget::startTake()
     m_elapsedMs = 0;
     m_recordedTime.reset();
     // Undo stays within one take: the versions of an earlier take never come back in place of this one.
+    m_editor->startTake(QString());
     m_undoPaths.clear();
     m_column = ColumnLevels();
     m_columnsDrawn = 0;
@@ -138,29 +247,54 @@ void RecordWidget::startTake()
     // Resuming after a pause makes some backends report a new location while they go on writing
     // the same file, so the take's location is the one reported when it starts.
     m_takeLocation = m_recorder->outputLocation();
+    m_spaceWatch->start(SpaceCheckMs);
+    emit recordingChanged(true);
+}
+
+// Once the disk holding the take is nearly full, the take is finished while its file can still be
+// completed.
+void RecordWidget::checkSpace()
+{
+    const QString folder = QFileInfo(takeLocalPath(m_takeLocation)).absolutePath();
+    const qint64 freeBytes = TakeSpace::bytesFree(folder);
+    if (freeBytes < 0 || freeBytes >= TakeSpace::ReserveBytes || m_recorder->state() == QMediaRecorder::StoppedState)
+        return;
+    finishTake();
+    ClipPrompts::showFailure(this, tr("录音"), TakeSpace::stoppedForWantOfRoom(folder, freeBytes));
 }
 
 void RecordWidget::finishTake()
 {
+    m_spaceWatch->stop();
     m_recorder->stop();
     setRecordState(TakeFinished);
     m_recordUrl = m_takeLocation;
     m_playPath = takeLocalPath(m_recordUrl);
+    m_editor->startTake(m_playPath);
     // The file is complete only once the recorder has finalised it; its header, with the length
     // of its data, is written last. The user's clicks wait with it: a take started while the last
     // one is still being finalised gets a single buffer from the capture and writes no file.
     waitForFinalisedTake();
+    emit recordingChanged(false);
     loadTake();
 }
 
+// The probe starts late and drops buffers when the GUI thread is busy, so the live chart and time
+// fall short of the file, more so the longer the take: the finished take is drawn and timed from
+// the file itself, so that a span picked on the chart is the span cut.
 void RecordWidget::loadTake()
 {
+    if (QFileInfo(m_playPath).isFile() && drawVersion(m_playPath)) {
+        m_elapsedMs = m_reader.durationMs();
+        updateProgress(m_elapsedMs);
+    }
     m_player->setMedia(QUrl::fromLocalFile(m_playPath));
     ui->waveforFrame->setPlayPos(m_player->position());
 }
 
 void RecordWidget::on_btnPauseGo_clicked()
 {
+    ensureMedia();
     if (m_recorder->state() == QMediaRecorder::RecordingState) {
         m_recorder->pause();
         setRecordState(RecordingPaused);
@@ -182,11 +316,12 @@ void RecordWidget::onPlayerStateChanged(int state)
         setRecordState(PlaybackPaused);
 }
 
-// Plays from where the cursor is, leaving the buttons as they are.
+// Space plays and pauses the take as the play button does, cursor and icon included; a take being
+// recorded is left alone (pausing it is the button's job).
 void RecordWidget::playFromCursor()
 {
-    m_state = TakeFinished;
-    m_player->play();
+    if (!isRecording())
+        on_btnPauseGo_clicked();
 }
 
 void RecordWidget::processBuffer(QAudioBuffer buffer)
@@ -217,7 +352,7 @@ void RecordWidget::drawDueColumns()
 
 void RecordWidget::updateProgress(qlonglong pos)
 {
-    if (m_recorder->error() != QMediaRecorder::NoError)
+    if (m_recorder && m_recorder->error() != QMediaRecorder::NoError)
         return;
     const qint64 ofDay = pos % 86400000;
     ui->lbTime->setText(QStringLiteral("%1:%2:%3:%4")
@@ -230,22 +365,9 @@ void RecordWidget::cutAudio(double startTime, double endTime)
 {
     if (m_playPath.isEmpty())
         return;
-    const QString cutPath = takeVersions().versionPath(m_cutIndex);
-    FfmpegRunner runner;
-    const bool cut = runner.run(FfmpegArguments::cut(m_playPath, startTime, endTime, cutPath));
-    // A number whose file exists is used up, even by a failed run that left a partial file behind.
-    if (cut || QFileInfo::exists(cutPath))
-        ++m_cutIndex;
-    if (!cut) {
-        // The view emptied its chart for the new version; the current one goes back in.
-        drawVersion(m_playPath);
-        reportFailure(tr("剪切"), tr("剪切失败，录音保持不变。"), runner);
-        return;
-    }
-    showVersion(cutPath);
-    m_undoPaths.append(m_playPath);
-    m_playPath = cutPath;
-    qDebug() << "m_playPath" << m_playPath;
+    // Rounded up, so that the cursor comes back to the very pixel where the selection started.
+    m_cutStartMs = qint64(std::ceil(startTime * 1000));
+    m_editor->cut(startTime, endTime, m_reader.durationMs());
 }
 
 void RecordWidget::on_waveformData(QVector<qreal> &data)
@@ -257,51 +379,69 @@ void RecordWidget::on_waveformData(QVector<qreal> &data)
 
 void RecordWidget::undo()
 {
-    if (m_undoPaths.isEmpty())
-        return;
-    m_playPath = m_undoPaths.takeLast();
-    showVersion(m_playPath);
+    stepVersion([this] { return m_editor->undo(); });
+}
+
+void RecordWidget::redo()
+{
+    stepVersion([this] { return m_editor->redo(); });
+}
+
+// Undo and redo keep the cursor's time, which in the version they bring back is where the cut was,
+// and playback goes on from there.
+void RecordWidget::stepVersion(const std::function<bool()> &step)
+{
+    const qint64 cursorMs = ui->waveforFrame->waveformWidget()->cursorMs();
+    if (step())
+        placeCursor(cursorMs);
+}
+
+void RecordWidget::placeCursor(qint64 ms)
+{
+    WaveformWidget *chart = ui->waveforFrame->waveformWidget();
+    m_player->setPosition(ms);
+    chart->setPlayPos(ms);
+    ui->waveforFrame->keepInView(chart->xAt(ms));
 }
 
 void RecordWidget::on_btnSave_clicked()
 {
-    if (m_playPath.isEmpty())
+    if (m_playPath.isEmpty() || m_editor->busy())
         return;
-    const QString filePath =
-        ClipPrompts::saveFileName(tr("保存文件"), QStringLiteral("*.mp3 ;; *.wav ;; *.aac ;; *.wma ;; *.flac ;; *.ac3"));
+    const QString filePath = m_exportPlace.choose(tr("保存文件"), m_encoders->names());
     if (filePath.isEmpty())
         return;
     qDebug() << "filePath" << filePath;
-    // Versions that undo can no longer reach are of no further use once the take is exported.
-    if (exportVersion(filePath))
-        takeVersions().tidy(QStringList(m_undoPaths) << m_playPath << filePath);
+    m_editor->exportTo(filePath, m_reader.durationMs());
 }
 
-// Encodes the current version into filePath; a failure is shown to the user.
-bool RecordWidget::exportVersion(const QString &filePath)
+// The current version is another file: the view shows it and the player plays it, and the members
+// that name the versions follow the editor.
+void RecordWidget::onVersionChanged(const QString &path)
 {
-    // Writing a version onto itself would destroy it while it is being read.
-    if (QFileInfo(filePath) == QFileInfo(m_playPath)) {
-        ClipPrompts::showFailure(this, tr("保存文件"), tr("不能导出到正在编辑的录音本身：%1").arg(filePath));
-        return false;
-    }
-    FfmpegRunner runner;
-    if (runner.run(FfmpegArguments::exportTo(m_playPath, filePath)))
-        return true;
-    reportFailure(tr("保存文件"), tr("导出到 %1 失败。").arg(filePath), runner);
-    return false;
+    const TakeSession &session = m_editor->session();
+    m_playPath = session.current();
+    m_undoPaths = session.undoPaths();
+    m_cutIndex = session.cutIndex();
+    showVersion(path);
 }
 
-// Every version is named after the recording itself, not after the version it was cut from.
-TakeVersions RecordWidget::takeVersions() const
+void RecordWidget::onJobStarted(TakeSession::Job job, const QString &target)
 {
-    return TakeVersions(takeLocalPath(m_recordUrl));
+    const QString suffix = QFileInfo(target).suffix().toUpper();
+    m_jobBar->begin(job == TakeSession::Job::Cutting ? tr("正在剪切…") : tr("正在导出为 %1…").arg(suffix));
+    placeBars();
+    updateAvailability();
 }
 
-// A missing tool is said once and plainly; any other failure with the tool's own last word.
-void RecordWidget::reportFailure(const QString &title, const QString &what, const FfmpegRunner &runner)
+void RecordWidget::onJobEnded(TakeSession::Job job, bool succeeded)
 {
-    ClipPrompts::showFailure(this, title, runner.toolMissing() ? runner.errorString() : what + "\n" + runner.errorString());
+    m_jobBar->hide();
+    if (job == TakeSession::Job::Cutting && succeeded)
+        placeCursor(m_cutStartMs);
+    if (job == TakeSession::Job::Exporting && succeeded)
+        m_exportPlace.rememberChoice();
+    updateAvailability();
 }
 
 // The view shows the version and the player plays it.
@@ -311,11 +451,85 @@ void RecordWidget::showVersion(const QString &path)
     m_player->setMedia(QUrl::fromLocalFile(path));
 }
 
-void RecordWidget::drawVersion(const QString &path)
+// Redraws the chart from a version's file, the view staying where the user was: refilling the
+// chart widens it column by column, and each widening scrolls to the end.
+bool RecordWidget::drawVersion(const QString &path)
 {
+    QScrollBar *scroll = ui->waveforFrame->horizontalScrollBar();
+    const int shown = scroll->value();
     ui->waveforFrame->clear();
-    if (m_reader.readWaveFile(path))
+    const bool read = m_reader.readWaveFile(path);
+    if (read)
         ui->waveforFrame->waveformWidget()->setSampleRate(int(m_reader.header().sampleRate));
+    scroll->setValue(shown);
+    return read;
+}
+
+// While a job runs, nothing may start another or change the take under it; playback goes on.
+void RecordWidget::updateAvailability()
+{
+    const bool busy = m_editor->busy();
+    const bool stopped = !isRecording();
+    const bool toolFound = !FfmpegJob::programPath().isEmpty();
+    const QString busyText = tr("剪切或导出进行中，完成或取消后可用");
+    ui->btnRecord->setEnabled(!busy);
+    ui->btnRecord->setToolTip(busy ? busyText : inputDescription());
+    ui->btnSave->setEnabled(stopped && !busy && toolFound);
+    ui->btnSave->setToolTip(busy ? busyText : toolFound ? QString() : FfmpegJob::missingText());
+    ui->waveforFrame->setSupportClip(stopped && !busy);
+    ui->waveforFrame->waveformWidget()->setToolTip(busy ? busyText : QString());
+    for (QShortcut *shortcut : {m_undoShortcut, m_redoShortcut, m_redoAltShortcut})
+        shortcut->setEnabled(!busy);
+    m_cancelShortcut->setEnabled(busy);
+}
+
+// The bars lie over the bottom of the waveform frame, the chart and its cursor above them in view.
+void RecordWidget::placeBars()
+{
+    const QRect frame = ui->waveforFrame->geometry();
+    for (QFrame *bar : {static_cast<QFrame *>(m_jobBar), static_cast<QFrame *>(m_recoveryBar)}) {
+        const int height = qMin(frame.height(), bar->sizeHint().height());
+        bar->setGeometry(frame.left() + 1, frame.bottom() - height, frame.width() - 2, height);
+    }
+}
+
+// Takes cut short by a crash, a kill or a power cut are repaired, and the newest is offered.
+void RecordWidget::offerRecoveredTake()
+{
+    const QVector<TakeRecovery::Take> takes = TakeRecovery::repair(TakeRecovery::takeFolders());
+    if (takes.isEmpty())
+        return;
+    m_recoveryBar->offer(takes.first().path, takes.first().recorded);
+    placeBars();
+}
+
+// An existing take becomes the current one, as if it had just been recorded.
+void RecordWidget::openTake(const QString &path)
+{
+    ensureMedia();
+    if (m_recorder->state() != QMediaRecorder::StoppedState || m_editor->busy())
+        return;
+    if (m_player->state() != QMediaPlayer::StoppedState)
+        m_player->stop();
+    m_recordUrl = QUrl::fromLocalFile(path);
+    m_playPath = path;
+    m_undoPaths.clear();
+    m_editor->startTake(path);
+    setRecordState(TakeFinished);
+    loadTake();
+}
+
+void RecordWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        updateAvailability();
+    QWidget::changeEvent(event);
+}
+
+void RecordWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeBars();
 }
 
 void RecordWidget::setRecordState(int state)
@@ -330,11 +544,10 @@ void RecordWidget::setRecordState(int state)
         m_cutIndex = 1;
         break;
     case TakeFinished:
-        ui->btnSave->setEnabled(true);
         setButtonIcon(ui->btnRecord, RecordingOff);
         setButtonIcon(ui->btnPauseGo, PlayOn);
-        ui->waveforFrame->setSupportClip(true);
         m_playTimer->stop();
+        updateAvailability();  // saving and cutting, as far as the tool and the jobs allow
         break;
     case RecordingPaused:
         setButtonIcon(ui->btnPauseGo, PlayOn);

@@ -2,7 +2,9 @@
 #define RECORDWIDGET_H
 
 #include "columnlevels.h"
+#include "exportplace.h"
 #include "recordedtime.h"
+#include "takesession.h"
 #include "wavefile.h"
 
 #include <QAudioBuffer>
@@ -12,9 +14,15 @@
 #include <QVector>
 #include <QWidget>
 
-class FfmpegRunner;
-class TakeVersions;
+#include <functional>
+
+class ClipEditor;
+class FfmpegEncoders;
+class JobBar;
+class RecoveryBar;
 class QAudioProbe;
+class QKeySequence;
+class QShortcut;
 class QAudioRecorder;
 class QMediaPlayer;
 class QTimer;
@@ -44,12 +52,24 @@ public:
 
     static constexpr int PlayTickMs = 40;
     static constexpr int FinaliseTimeoutMs = 3000;
+    static constexpr int SpaceCheckMs = 1000;
 
     explicit RecordWidget(QWidget *parent = nullptr);
     ~RecordWidget() override;
 
     // The audio input of the next take; the one recording now is not switched.
     void setInputDevName(QString name);
+    bool isRecording() const;
+
+public slots:
+    // Finishes the take that records, its file completed before this returns (the session ends,
+    // the machine goes to sleep).
+    void finishRecording();
+
+signals:
+    void recordingChanged(bool recording);
+
+public:
 
     QString inputDevName() const { return m_inputDevName; }
     int recordState() const { return m_state; }
@@ -68,12 +88,26 @@ private slots:
     void on_waveformData(QVector<qreal> &data);
     void undo();
     void on_btnSave_clicked();
+    void redo();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void connectParts();
+    void ensureMedia();
+    void connectMedia();
+    void connectEditing();
+    template<typename Slot>
+    QShortcut *addShortcut(const QKeySequence &keys, Slot slot);
     void waitForFinalisedTake();
     void startTake();
     void finishTake();
+    void checkSpace();
+    void onRecorderError();
+    QString inputDescription() const;
     void loadTake();
     void drawDueColumns();
     void onPlayerStateChanged(int state);
@@ -81,10 +115,16 @@ private:
     void setRecordState(int state);
     static void setButtonIcon(QToolButton *button, const QString &image);
     void showVersion(const QString &path);
-    void drawVersion(const QString &path);
-    bool exportVersion(const QString &filePath);
-    TakeVersions takeVersions() const;
-    void reportFailure(const QString &title, const QString &what, const FfmpegRunner &runner);
+    bool drawVersion(const QString &path);
+    void stepVersion(const std::function<bool()> &step);
+    void placeCursor(qint64 ms);
+    void onVersionChanged(const QString &path);
+    void onJobStarted(TakeSession::Job job, const QString &target);
+    void onJobEnded(TakeSession::Job job, bool succeeded);
+    void updateAvailability();
+    void placeBars();
+    void offerRecoveredTake();
+    void openTake(const QString &path);
 
     Ui::RecordWidget *ui;
     QUrl m_recordUrl;
@@ -99,10 +139,23 @@ private:
     ColumnLevels m_column;    // the buffers of the column being filled
     qint64 m_columnsDrawn = 0;
     QString m_inputDevName = QStringLiteral("Default");
-    QAudioRecorder *m_recorder;
-    QAudioProbe *m_probe;
-    QMediaPlayer *m_player;
+    // Made when the panel is first shown or used (ensureMedia).
+    QAudioRecorder *m_recorder = nullptr;
+    QAudioProbe *m_probe = nullptr;
+    QMediaPlayer *m_player = nullptr;
     QTimer *m_playTimer;
+    QTimer *m_spaceWatch;  // runs while a take records
+    // Cutting, undo, redo and export; m_playPath, m_undoPaths and m_cutIndex follow its take session.
+    ClipEditor *m_editor;
+    FfmpegEncoders *m_encoders;
+    JobBar *m_jobBar = nullptr;
+    RecoveryBar *m_recoveryBar = nullptr;
+    ExportPlace m_exportPlace;
+    qint64 m_cutStartMs = 0;  // where the cut running now starts, for the cursor once it is done
+    QShortcut *m_undoShortcut = nullptr;
+    QShortcut *m_redoShortcut = nullptr;
+    QShortcut *m_redoAltShortcut = nullptr;
+    QShortcut *m_cancelShortcut = nullptr;
 };
 
 #endif // RECORDWIDGET_H

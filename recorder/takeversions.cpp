@@ -9,6 +9,7 @@ TakeVersions::TakeVersions(const QString &takePath)
 {
     const QFileInfo take(takePath);
     m_folder = take.path();
+    m_takeName = take.fileName();
     m_baseName = take.baseName();
     m_suffix = take.suffix();
     const QString dottedSuffix = m_suffix.isEmpty() ? QString() : "\\." + QRegularExpression::escape(m_suffix);
@@ -19,6 +20,22 @@ QString TakeVersions::versionPath(int n) const
 {
     const QString name = m_baseName + "_" + QString::number(n) + (m_suffix.isEmpty() ? "" : "." + m_suffix);
     return m_folder + "/" + name;
+}
+
+int TakeVersions::nextFreeNumber(int from) const
+{
+    int n = from;
+    while (QFileInfo::exists(versionPath(n)))
+        ++n;
+    return n;
+}
+
+bool TakeVersions::isTakeOrVersion(const QString &path) const
+{
+    const QFileInfo file(path);
+    const QString folder = QDir(m_folder).canonicalPath();
+    const bool sameFolder = !folder.isEmpty() && file.absoluteDir().canonicalPath() == folder;
+    return sameFolder && !m_takeName.isEmpty() && (file.fileName() == m_takeName || isVersionName(file.fileName()));
 }
 
 bool TakeVersions::isVersionName(const QString &fileName) const

@@ -14,14 +14,20 @@ public:
 
     // The file of the n-th cut of the take.
     QString versionPath(int n) const;
+    // The first number from `from` on whose version file does not exist yet (a leftover of an
+    // earlier take of the same name, or anyone else's file, is never overwritten).
+    int nextFreeNumber(int from) const;
     // Whether a file name (without folder) is one of the take's cut versions.
     bool isVersionName(const QString &fileName) const;
+    // Whether a path names the take itself or one of its versions, existing or not.
+    bool isTakeOrVersion(const QString &path) const;
     // Removes the take's cut versions that none of `kept` names; plain files only, never a file of
     // another name. Returns the removed paths.
     QStringList tidy(const QStringList &kept) const;
 
 private:
     QString m_folder;
+    QString m_takeName;
     QString m_baseName;
     QString m_suffix;
     QRegularExpression m_versionName;

@@ -86,6 +86,7 @@ WaveFile::WaveFile(QObject *parent)
 bool WaveFile::readWaveFile(const QString &path)
 {
     m_header = WaveHeader();
+    m_frameCount = 0;
     m_error.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -94,8 +95,14 @@ bool WaveFile::readWaveFile(const QString &path)
         return false;
     // A file cut short (a take whose writer died) holds fewer bytes than its data size says.
     const qint64 available = qMax<qint64>(0, file.size() - file.pos());
-    readBlocks(file, qMin<qint64>(m_header.dataSize, available) / m_header.blockAlign);
+    m_frameCount = qMin<qint64>(m_header.dataSize, available) / m_header.blockAlign;
+    readBlocks(file, m_frameCount);
     return true;
+}
+
+qint64 WaveFile::durationMs() const
+{
+    return m_header.sampleRate ? m_frameCount * 1000 / m_header.sampleRate : 0;
 }
 
 bool WaveFile::fail(const QString &reason)

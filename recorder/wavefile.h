@@ -41,6 +41,11 @@ public:
     bool readWaveFile(const QString &path);
 
     const WaveHeader &header() const { return m_header; }
+    // The frames of audio that the last read found in the file, blocks or not: the length of the
+    // take, which a header written before the end (a writer that died) overstates.
+    qint64 frameCount() const { return m_frameCount; }
+    // frameCount() in whole milliseconds at the file's rate; 0 without a rate.
+    qint64 durationMs() const;
     QString errorString() const { return m_error; }
 
 signals:
@@ -58,6 +63,7 @@ private:
     void foldBlock(const qint16 *samples);
 
     WaveHeader m_header;
+    qint64 m_frameCount = 0;
     QString m_error;
     QVector<qint16> m_samples;  // read buffer, whole blocks
     QVector<int> m_risingRun;   // per channel: length of the strictly rising start of the block

@@ -42,18 +42,25 @@ WaveformFrame::WaveformFrame(QWidget *parent)
 
 void WaveformFrame::clear()
 {
+    m_playPage = -1;
     m_waveform->clearWave();
     m_waveform->resize(width() - 2, height() - ChartHeightMargin);
 }
 
 void WaveformFrame::setPlayPos(qint64 ms)
 {
-    const qint64 seconds = ms / 1000;
     m_waveform->setPlayPos(ms);
-    // Whole seconds only, so the page is set again and again during the second that reaches it.
-    const int p = int(seconds * m_waveform->pixelsPerSecond());
-    if (p % PlayPage == 0)
-        horizontalScrollBar()->setValue(p);
+    // A page change, not a page boundary hit on a whole second: at rates other than 25 px/s the
+    // boundaries fall between whole seconds, and the view would never follow.
+    const int page = int(ms / 1000.0 * m_waveform->pixelsPerSecond()) / PlayPage;
+    if (page != m_playPage)
+        horizontalScrollBar()->setValue(page * PlayPage);
+    m_playPage = page;
+}
+
+void WaveformFrame::keepInView(int x)
+{
+    ensureVisible(x, 0, RulerWidth + 10, 0);
 }
 
 void WaveformFrame::setSupportClip(bool allowed)
@@ -81,8 +88,10 @@ void WaveformFrame::widen()
 void WaveformFrame::resizeEvent(QResizeEvent *event)
 {
     QScrollArea::resizeEvent(event);
-    // A chart wider than the frame (a long take) keeps its width; a shorter one fills the frame.
-    const int chartWidth = width() < m_waveform->width() ? m_waveform->width() : width() - 2;
+    // A drawn chart wider than the frame (a long take) keeps its width; an empty one fits the frame,
+    // which is narrower once laid out than the form it was made in.
+    const bool keepWidth = m_waveform->columnCount() > 0 && width() < m_waveform->width();
+    const int chartWidth = keepWidth ? m_waveform->width() : width() - 2;
     m_waveform->resize(chartWidth, height() - ChartHeightMargin);
     m_ruler->resize(RulerWidth, m_waveform->height() - WaveformWidget::RulerHeight);
 }

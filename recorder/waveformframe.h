@@ -21,8 +21,11 @@ public:
 
     // Empties the chart and fits it to the frame again (a new take, or a version about to be redrawn).
     void clear();
-    // Moves the play cursor to a position in milliseconds.
+    // Moves the play cursor to a position in milliseconds; the view turns to the cursor's page
+    // whenever the cursor enters another one.
     void setPlayPos(qint64 ms);
+    // Scrolls as little as needed to show the chart's x (a cut point, a restored cursor).
+    void keepInView(int x);
     // Whether Delete may cut the selection (not while a take records).
     void setSupportClip(bool allowed);
     void setLaneCount(int lanes);
@@ -47,6 +50,7 @@ private:
     const QColor m_rulerText{"#858585"};
     WaveformWidget *m_waveform;
     QWidget *m_ruler;
+    int m_playPage = -1;  // the page of the last play position; -1 after a clear
 };
 
 #endif // WAVEFORMFRAME_H

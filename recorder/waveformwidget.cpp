@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 
 // Pixel rows far outside any widget; keeps absurd levels (infinities) out of the int conversion.
@@ -60,7 +62,18 @@ int WaveformWidget::laneHeight() const
 
 void WaveformWidget::setPlayPos(qint64 ms)
 {
-    moveCursor(int(ms / 1000.0 * m_pixelsPerSecond + LeftMargin));
+    moveCursor(xAt(ms));
+}
+
+int WaveformWidget::xAt(qint64 ms) const
+{
+    return int(ms / 1000.0 * m_pixelsPerSecond + LeftMargin);
+}
+
+qint64 WaveformWidget::cursorMs() const
+{
+    // Rounded up, so that the time maps back onto the same x.
+    return qint64(std::ceil((m_cursorX - LeftMargin) / m_pixelsPerSecond * 1000));
 }
 
 void WaveformWidget::setSampleRate(int rate)
@@ -228,11 +241,13 @@ void WaveformWidget::cutSelection()
     }
     const double start = (from - LeftMargin) / m_pixelsPerSecond;
     const double end = (to - LeftMargin) / m_pixelsPerSecond;
-    const int pressX = m_selStartX;
-    clearWave();
-    // The receiver cuts the take and feeds the new version back before this returns.
+    clearSelection();
+    // The receiver cuts in the background and redraws the chart once the new version is there; the
+    // current one stays in view meanwhile, and stays if the cut fails or is cancelled.
     emit s_cutAudio(start, end);
-    m_cursorX = pressX;
+    // The cursor stands where the player goes: the start of the removed span, whichever way the
+    // selection was dragged.
+    m_cursorX = from;
     update();
     emit s_posChange(start * 1000);
 }

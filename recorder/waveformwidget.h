@@ -44,6 +44,9 @@ public:
     int cursorX() const { return m_cursorX; }
     int step() const { return m_step; }
     double pixelsPerSecond() const { return m_pixelsPerSecond; }
+    // The chart's x of a time in the audio, and the time of the cursor.
+    int xAt(qint64 ms) const;
+    qint64 cursorMs() const;
     // The rate of the audio whose columns are drawn: the time ruler, the play cursor and cut times
     // follow it. 48000 until set; a rate of 0 or less is ignored.
     void setSampleRate(int rate);

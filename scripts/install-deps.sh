@@ -7,7 +7,7 @@ packages=(
   libqt5multimedia5-plugins libqt5svg5-dev
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2 qml-module-qtquick-templates2
   qml-module-qtquick-layouts qml-module-qtgraphicaleffects qml-module-qttest
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa libasound2-plugins
   ffmpeg sox fonts-wqy-microhei fontconfig librsvg2-bin
   xvfb xauth x11-utils xdotool imagemagick
   pulseaudio pulseaudio-utils libudev-dev dbus-daemon

@@ -22,6 +22,7 @@ endfunction()
 velora_win_test(tst_minidump)
 velora_win_test(tst_windowactivation)
 velora_win_test(tst_win32hid)
+velora_win_test(tst_win32audioinput)
 
 # The version reader against this project's own resource, a resource with numbers wider than a
 # byte, and a file without any resource.

@@ -2,6 +2,8 @@
 #include "app/crashdump.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 #include <csignal>
 #include <cstdio>
@@ -37,6 +39,11 @@ int main(int argc, char *argv[])
 
     const QString mode = app.arguments().value(1);
     if (mode == QLatin1String("segv")) {
+        writeToBadAddress();
+    } else if (mode == QLatin1String("folder-removed")) {
+        // The data folder and the one above it go while the program runs.
+        const QDir data(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+        QDir(data.absoluteFilePath(QStringLiteral(".."))).removeRecursively();
         writeToBadAddress();
     } else if (mode == QLatin1String("abort")) {
         std::abort();

@@ -51,6 +51,7 @@ private slots:
     void cardPresentAtStartIsReadThenFollowedOutAndIn();
     void arrivalRemovalArrivalWithinTheDelayReadsTwiceAfterTheRemoval();
     void cardGoneBeforeItsReadIsLeftAlone();
+    void cardReplugedUnderAnOpenBoxIsReadWhenItCloses();
     void closingTheWindowDeletesDetectorAndModelAndDropsPendingReads();
 
 private:
@@ -166,6 +167,55 @@ void TestCardArrival::cardGoneBeforeItsReadIsLeftAlone()
     QCOMPARE(connections.at(0), connection(false, "zq05"));
     QVERIFY(m_log->lines("***Update data to interface").isEmpty());
     QVERIFY(m_log->lines("***init").isEmpty());
+}
+
+// A write fails and its box stays open while the card is pulled out and plugged in again, and past
+// the read delay: the card is read once the box is closed, never shown or written with zeros.
+void TestCardArrival::cardReplugedUnderAnOpenBoxIsReadWhenItCloses()
+{
+    VirtualCardProcess first;
+    QVERIFY(first.start({"--fail", "Fast_WriteI2C_ById:7", "--state", m_stateDir->filePath("first.state")}));
+    MainWidget window;
+    auto *model = qobject_cast<SoundCardBase *>(publishedSoundCard(&window));
+    QVERIFY(model);
+    QSignalSpy connections(&window, &MainWidget::isConnect);
+    QSignalSpy shown(model, &SoundCardBase::allParaChanged);
+    QTRY_COMPARE_WITH_TIMEOUT(connections.count(), 1, readDelayMs + 5000);
+
+    VirtualCardProcess again;
+    int connectionsInBox = -1;
+    int shownInBox = -1;
+    m_boxes->whileOpen = [&] {
+        QVERIFY(first.kill());
+        QVERIFY(plugIn(again));
+        QTest::qWait(readDelayMs + 1000);
+        connectionsInBox = connections.count();
+        shownInBox = shown.count();
+    };
+    model->setSlider60(5);
+    m_boxes->whileOpen = nullptr;
+    QCOMPARE(m_boxes->texts(), QStringList("writeData fnDLL3S_Fast_WriteI2C_ById fail:   return7"));
+    m_boxes->clear();
+    QCOMPARE(connectionsInBox, 2);
+    QCOMPARE(connections.at(1), connection(false, "zq05"));
+    QCOMPARE(shownInBox, 1);
+    QCOMPARE(reads(again.logLines()), 0);
+
+    QTRY_COMPARE_WITH_TIMEOUT(connections.count(), 3, 2000);
+    QCOMPARE(connections.at(2), connection(true, "zq05"));
+    QCOMPARE(reads(again.logLines()), 1);
+    QCOMPARE(shown.count(), 2);
+    const QVariantMap values = model->getAllPara();
+    const QList<int> bands{values["eQ60"].toInt(), values["eQ300"].toInt(), values["eQ1200"].toInt(),
+                           values["eQ3600"].toInt(), values["eQ12000"].toInt()};
+    QCOMPARE(bands, (QList<int>{33, 29, 35, 28, 17}));
+    QCOMPARE(model->getSNCode(), QString("VC05000000001"));
+
+    // The card was set up for transfers: the next change reaches it with the card's own bands.
+    again.takeLogLines();
+    model->setSlider300(9);
+    QCOMPARE(again.logLines().filter(QRegularExpression("^write 52:F0 ")),
+             QStringList("write 52:F0 00 00 00 21 09 23 1C 11"));
 }
 
 void TestCardArrival::closingTheWindowDeletesDetectorAndModelAndDropsPendingReads()

@@ -56,6 +56,7 @@ void TestCrashDump::crashLeavesDump_data()
     QTest::newRow("abort") << "abort" << "6 (SIGABRT)";
     QTest::newRow("stack overflow") << "overflow" << "11 (SIGSEGV)";
     QTest::newRow("other thread") << "thread" << "11 (SIGSEGV)";
+    QTest::newRow("data folder removed") << "folder-removed" << "11 (SIGSEGV)";
 }
 
 void TestCrashDump::crashLeavesDump()

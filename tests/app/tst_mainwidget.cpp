@@ -171,11 +171,14 @@ void TestMainWidget::hostsTheRecorder()
     QCOMPARE(w.size(), closed);
     QCOMPARE(recorder->geometry(), panel);
     QVERIFY(!recorder->isVisible());
+    // The multimedia backend is loaded with the panel, not with the window.
+    QVERIFY(!recorder->recorder() && !recorder->player());
 
     w.openRecordWidget(true);
     w.openRecordWidget(true);
     QCOMPARE(w.size(), open);
     QVERIFY(recorder->isVisible());
+    QVERIFY(recorder->recorder() && recorder->player());
     QCOMPARE(recorder->geometry(), panel);
     QCOMPARE(w.findChildren<RecordWidget *>().size(), 1);
 
@@ -224,8 +227,8 @@ void TestMainWidget::recorderInputFollowsTheCard()
     QCOMPARE(recorder->inputDevName(), QStringLiteral("Default"));
     QMetaObject::invokeMethod(&w, "onDevArrivalOrRemove", Q_ARG(QString, QStringLiteral("zq05")), Q_ARG(bool, true),
                               Q_ARG(int, 0x1234), Q_ARG(int, 0x5678));
-    // The card model names no input of its own, which leaves the choice to the system.
-    QCOMPARE(recorder->inputDevName(), QString());
+    // No input carries these ids, which leaves the choice to the system.
+    QCOMPARE(recorder->inputDevName(), QStringLiteral("Default"));
     QMetaObject::invokeMethod(&w, "onDevArrivalOrRemove", Q_ARG(QString, QStringLiteral("zq05")), Q_ARG(bool, false),
                               Q_ARG(int, 0x1234), Q_ARG(int, 0x5678));
     QCOMPARE(recorder->inputDevName(), QStringLiteral("Default"));

@@ -1,6 +1,8 @@
 #include "audiofiles.h"
 #include "debuglogrecorder.h"
 #include "recorder/clipprompts.h"
+#include "recorder/exportplace.h"
+#include "recorder/jobbar.h"
 #include "recorder/recordwidget.h"
 #include "recorder/wavefile.h"
 #include "recorder/waveformframe.h"
@@ -10,6 +12,8 @@
 #include <QAudioRecorder>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QStandardPaths>
 #include <QMediaPlayer>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -51,12 +55,14 @@ private slots:
     void nothingRecordedDoesNothing();
     void cutRemovesTheSpan();
     void undoGoesBackOneVersionAndNumbersGoOn();
-    void failedCutKeepsTheVersion();
+    void takenNumbersArePassedOverAndFailedCutKeepsTheVersion();
     void missingToolIsSaidAndChangesNothing();
+    void jobInProgressLocksEditingAndEscCancels();
     void cancelledDialogRunsNothing();
     void exportTidiesOnlyOrphanedVersions();
     void exportsEveryFormat_data();
     void exportsEveryFormat();
+    void dialogStartsWhereTheLastExportWentAndAddsTheSuffix();
     void newTakeStartsNumberingAndUndoAfresh();
 
 private:
@@ -65,8 +71,10 @@ private:
     QString version(int n) const { return m_folder + "/" + m_base + "_" + QString::number(n) + ".wav"; }
     QString playerFile() const { return m_widget->player()->media().request().url().toLocalFile(); }
     void recordTake(int minimumMs);
-    void cut(double start, double end) { emit frame()->s_cutAudio(start, end); }
+    void cut(double start, double end);
+    void waitForTheJob();
     void undoByKey();
+    void redoByKey();
     void save(const QString &answer);
     void checkShows(const QString &path);
 
@@ -77,6 +85,8 @@ private:
     QString m_answer;
     int m_dialogs = 0;
     QStringList m_dialogCaptions;
+    QStringList m_dialogFolders;
+    QString m_answerFilter;
     QStringList m_failures;
     QTemporaryDir m_exports;
 };
@@ -84,9 +94,13 @@ private:
 void TestRecordWidgetClips::initTestCase()
 {
     QVERIFY2(qEnvironmentVariableIsSet("PULSE_SERVER"), "the recorder's tests need the suite's sound server");
-    ClipPrompts::setSaveFileChooser([this](const QString &caption, const QString &filter) {
+    ClipPrompts::setSaveFileChooser([this](const QString &caption, const QString &folder, const QString &filters,
+                                           QString *selectedFilter) {
         ++m_dialogs;
-        m_dialogCaptions << caption << filter;
+        m_dialogCaptions << caption << filters;
+        m_dialogFolders << folder;
+        if (!m_answerFilter.isEmpty())
+            *selectedFilter = m_answerFilter;
         return m_answer;
     });
     ClipPrompts::setFailureReporter([this](const QString &title, const QString &text) {
@@ -110,6 +124,8 @@ void TestRecordWidgetClips::init()
     m_dialogs = 0;
     m_dialogCaptions.clear();
     m_failures.clear();
+    m_dialogFolders.clear();
+    m_answerFilter.clear();
 }
 
 void TestRecordWidgetClips::recordTake(int minimumMs)
@@ -125,6 +141,24 @@ void TestRecordWidgetClips::recordTake(int minimumMs)
     m_base = QFileInfo(m_take).baseName();
 }
 
+void TestRecordWidgetClips::cut(double start, double end)
+{
+    emit frame()->s_cutAudio(start, end);
+    waitForTheJob();
+}
+
+// Cuts and exports run in the background: the job bar is up from their start to their end.
+void TestRecordWidgetClips::waitForTheJob()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(m_widget->findChild<JobBar *>()->isHidden(), 60000);
+}
+
+void TestRecordWidgetClips::redoByKey()
+{
+    QApplication::setActiveWindow(m_widget);
+    QTest::keyClick(m_widget, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
 void TestRecordWidgetClips::undoByKey()
 {
     // The shortcut needs its window active; tests running side by side on one X server take the
@@ -138,6 +172,7 @@ void TestRecordWidgetClips::save(const QString &answer)
 {
     m_answer = answer;
     QTest::mouseClick(m_widget->findChild<QToolButton *>("btnSave"), Qt::LeftButton);
+    waitForTheJob();
 }
 
 // The chart holds exactly the blocks of the version, and the player plays it.
@@ -197,35 +232,57 @@ void TestRecordWidgetClips::undoGoesBackOneVersionAndNumbersGoOn()
     undoByKey();
     checkShows(version(1));
     QVERIFY(QFile::exists(version(2)));
+    // Redo brings back the very version undone; a new cut leaves nothing to redo.
+    redoByKey();
+    checkShows(version(2));
+    undoByKey();
+    checkShows(version(1));
     cut(0.2, 0.4);
     checkShows(version(3));
     QVERIFY(qAbs(durationOf(version(3)) - (durationOf(version(1)) - 0.2)) < 0.01);
+    redoByKey();
+    checkShows(version(3));
 }
 
-// From take_3 current (undo list: take, take_1): a cut whose output name is taken fails, and the
-// version, its undo list and the chart stay as they were; the taken file is not touched.
-void TestRecordWidgetClips::failedCutKeepsTheVersion()
+// From take_3 current (undo list: take, take_1): a cut passes over a number whose file exists (a
+// leftover of an earlier take of the same name) without touching it; a cut that fails keeps the
+// version, its undo list and the chart as they were.
+void TestRecordWidgetClips::takenNumbersArePassedOverAndFailedCutKeepsTheVersion()
 {
     QFile blocker(version(4));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.write("someone else's file");
     blocker.close();
-    const int columns = chart()->columnCount();
 
-    // Through the view, which empties its chart before it asks for the cut.
+    // Through the view.
     chart()->setFocus();
     input::drag(chart(), WaveformWidget::LeftMargin + 20, WaveformWidget::LeftMargin + 60);
     QTest::keyClick(chart(), Qt::Key_Delete);
-
-    QCOMPARE(m_failures.size(), 1);
-    QVERIFY2(m_failures[0].contains("Not overwriting - exiting"), qPrintable(m_failures[0]));
-    checkShows(version(3));
-    QCOMPARE(chart()->columnCount(), columns);
+    waitForTheJob();
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+    checkShows(version(5));
     QCOMPARE(contents(version(4)), QByteArray("someone else's file"));
 
-    // The taken number is passed over; the undo list is intact.
-    cut(0.1, 0.2);
+    // An encoder that fails, as one on a full disk would.
+    QTemporaryDir tools;
+    QFile failing(tools.filePath("ffmpeg"));
+    QVERIFY(failing.open(QIODevice::WriteOnly));
+    failing.write("#!/bin/sh\necho 'No space left on device' >&2\nexit 1\n");
+    failing.close();
+    QVERIFY(failing.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", tools.path().toLocal8Bit() + ":" + path);
+    const int columns = chart()->columnCount();
+    input::drag(chart(), WaveformWidget::LeftMargin + 20, WaveformWidget::LeftMargin + 60);
+    QTest::keyClick(chart(), Qt::Key_Delete);
+    waitForTheJob();
+    qputenv("PATH", path);
+    QCOMPARE(m_failures.size(), 1);
+    QVERIFY2(m_failures[0].contains("No space left on device"), qPrintable(m_failures[0]));
     checkShows(version(5));
+    QCOMPARE(chart()->columnCount(), columns);
+    QVERIFY(!QFile::exists(version(6)));
+
     undoByKey();
     checkShows(version(3));
     undoByKey();
@@ -254,6 +311,45 @@ void TestRecordWidgetClips::missingToolIsSaidAndChangesNothing()
     checkShows(version(1));
 }
 
+// From take_1 current: while a cut runs (an encoder that takes its time), recording, saving, cutting
+// and undo are unavailable and say why, the chart keeps the version; Esc cancels and leaves all as it was.
+void TestRecordWidgetClips::jobInProgressLocksEditingAndEscCancels()
+{
+    QTemporaryDir tools;
+    QFile slow(tools.filePath("ffmpeg"));
+    QVERIFY(slow.open(QIODevice::WriteOnly));
+    slow.write("#!/bin/sh\nexec /bin/sleep 30\n");
+    slow.close();
+    QVERIFY(slow.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", tools.path().toLocal8Bit() + ":" + path);
+    const QStringList before = QDir(m_folder).entryList(QDir::Files | QDir::Hidden);
+    const int columns = chart()->columnCount();
+    emit frame()->s_cutAudio(0.1, 0.2);
+    qputenv("PATH", path);
+
+    auto *bar = m_widget->findChild<JobBar *>();
+    QVERIFY(bar->isVisible());
+    QVERIFY(bar->findChild<QLabel *>()->text().startsWith("正在剪切"));
+    auto *record = m_widget->findChild<QToolButton *>("btnRecord");
+    QVERIFY(!record->isEnabled());
+    QVERIFY(!record->toolTip().isEmpty());
+    QVERIFY(!m_widget->findChild<QToolButton *>("btnSave")->isEnabled());
+    QVERIFY(!chart()->supportClip());
+    undoByKey();
+    QCOMPARE(m_widget->playPath(), version(1));
+    QCOMPARE(chart()->columnCount(), columns);
+
+    QApplication::setActiveWindow(m_widget);
+    QTest::keyClick(m_widget, Qt::Key_Escape);
+    QTRY_VERIFY(bar->isHidden());
+    QVERIFY(m_failures.isEmpty());
+    QVERIFY(record->isEnabled());
+    QVERIFY(chart()->supportClip());
+    checkShows(version(1));
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), before);
+}
+
 // From take_1 current: a cancelled dialog runs nothing and tidies nothing.
 void TestRecordWidgetClips::cancelledDialogRunsNothing()
 {
@@ -261,7 +357,9 @@ void TestRecordWidgetClips::cancelledDialogRunsNothing()
     const QStringList before = QDir(m_folder).entryList(QDir::Files);
     save(QString());
     QCOMPARE(m_dialogs, 1);
-    QCOMPARE(m_dialogCaptions, QStringList({"保存文件", "*.mp3 ;; *.wav ;; *.aac ;; *.wma ;; *.flac ;; *.ac3"}));
+    QCOMPARE(m_dialogCaptions, QStringList({"保存文件", "MP3 音频 (*.mp3);;WAV 音频 (*.wav);;AAC 音频 (*.aac);;"
+                                                      "WMA 音频 (*.wma);;FLAC 音频 (*.flac);;AC-3 音频 (*.ac3)"}));
+    QCOMPARE(m_dialogFolders, QStringList(QStandardPaths::writableLocation(QStandardPaths::MusicLocation)));
     QVERIFY(m_failures.isEmpty());
     QVERIFY(log.lines("filePath").isEmpty());
     QCOMPARE(QDir(m_folder).entryList(QDir::Files), before);
@@ -301,7 +399,12 @@ void TestRecordWidgetClips::exportsEveryFormat()
 // an export that replaces an existing WAV removes exactly those, and nothing of another name.
 void TestRecordWidgetClips::exportTidiesOnlyOrphanedVersions()
 {
-    const QString chosen = m_folder + "/" + m_base + "_9.wav";
+    // A version that redo can bring back is kept too.
+    cut(0.1, 0.2);
+    checkShows(version(7));
+    undoByKey();
+    checkShows(version(1));
+    const QString chosen = m_folder + "/" + m_base + " export.wav";
     QVERIFY(makeTake(chosen, 1.0));
     const QStringList others{m_base + "_1.mp3", m_base + "_x.wav", "other_2.wav", m_base + ".1.wav"};
     for (const QString &name : others) {
@@ -318,12 +421,30 @@ void TestRecordWidgetClips::exportTidiesOnlyOrphanedVersions()
         QVERIFY(expected.removeOne(QFileInfo(version(n)).fileName()));
     QCOMPARE(QDir(m_folder).entryList(QDir::Files), expected);
 
-    // Onto the current version itself: refused, and the version is unharmed.
+    // Onto the take, the current version or any other version name of the take: refused, and
+    // what undo brings back is unharmed.
+    const QByteArray take = contents(m_take);
     const QByteArray current = contents(version(1));
-    save(version(1));
-    QCOMPARE(m_failures.size(), 1);
+    for (const QString &target : {m_take, version(1), version(9), m_folder + "/../" + QFileInfo(m_folder).fileName() + "/" + m_base + ".wav"})
+        save(target);
+    QCOMPARE(m_failures.size(), 4);
+    QVERIFY(!QFile::exists(version(9)));
+    QCOMPARE(contents(m_take), take);
     QCOMPARE(contents(version(1)), current);
     checkShows(version(1));
+}
+
+// After the exports to m_exports: the dialog opens there with the last format chosen, and a name
+// typed without a suffix gets the chosen format's.
+void TestRecordWidgetClips::dialogStartsWhereTheLastExportWentAndAddsTheSuffix()
+{
+    m_answerFilter = "FLAC 音频 (*.flac)";
+    save(m_exports.filePath("no suffix"));
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+    QCOMPARE(m_dialogFolders, QStringList(m_exports.path()));
+    QCOMPARE(codecOf(m_exports.filePath("no suffix.flac")), QString("flac"));
+    QVERIFY(!QFile::exists(m_exports.filePath("no suffix")));
+    QCOMPARE(ExportPlace::lastFormat(), QString("flac"));
 }
 
 // A new take numbers its cuts from 1 again and cannot undo into the earlier take.

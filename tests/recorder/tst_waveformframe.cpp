@@ -18,6 +18,8 @@ using input::drag;
 using input::mouse;
 using pixels::Runs;
 
+constexpr int PlayTickMs = 40;  // the recorder's cursor timer
+
 QVector<qreal> levels(double lane0, double lane1)
 {
     return {lane0, -lane0, lane1, -lane1};
@@ -94,13 +96,21 @@ void TestWaveformFrame::constructionAndResizeRules()
     QWidget *ruler = *rulerIt;
     QCOMPARE(ruler->size(), QSize(40, 318));
 
-    // Narrower than the chart: the chart keeps its width; wider: it fills the frame.
+    // An empty chart fits the frame, narrower or wider (the panel laid out smaller than its form
+    // shows no scroll bar); a drawn chart wider than the frame keeps its width.
     frame->resize(500, 255);
-    QCOMPARE(chart->size(), QSize(959, 230));
+    QCOMPARE(chart->size(), QSize(498, 230));
     QCOMPARE(ruler->size(), QSize(40, 210));
+    QCOMPARE(frame->horizontalScrollBar()->maximum(), 0);
     frame->resize(1200, 300);
     QCOMPARE(chart->size(), QSize(1198, 275));
     QCOMPARE(ruler->size(), QSize(40, 255));
+    for (int i = 0; i < 700; ++i) {
+        QVector<qreal> block = levels(0.5, 0.5);
+        frame->onDrawWaveform(block);
+    }
+    frame->resize(500, 255);
+    QCOMPARE(chart->width(), 1198);
 }
 
 void TestWaveformFrame::widensAtTheRightEdge()
@@ -194,6 +204,8 @@ void TestWaveformFrame::amplitudeRulerStaysOnScreen()
     QCOMPARE(screenPixel(36, 60), RulerBackground);
 }
 
+// The view turns to the cursor's page when the cursor enters it, and leaves the user's scrolling
+// alone within a page; at 25 px/s (48 kHz) and at the 22.97 px/s of a 44.1 kHz take alike.
 void TestWaveformFrame::playbackScrollsInPages()
 {
     WaveformFrame *frame = showFrame(700, 255);
@@ -202,6 +214,9 @@ void TestWaveformFrame::playbackScrollsInPages()
     QScrollBar *bar = frame->horizontalScrollBar();
     QTRY_VERIFY(bar->maximum() >= 1300);
 
+    bar->setValue(100);
+    frame->setPlayPos(0);
+    QCOMPARE(bar->value(), 0);
     bar->setValue(100);
     frame->setPlayPos(25999);
     QCOMPARE(bar->value(), 100);
@@ -213,19 +228,24 @@ void TestWaveformFrame::playbackScrollsInPages()
     QVERIFY(pixels::is(image, 9, 50, Cursor));
     QVERIFY(pixels::is(image, 8, 50, Cursor));
     QVERIFY(!pixels::is(image, 10, 50, Cursor));
-
-    // The page is set during the whole second that reaches it, the first second included.
-    bar->setValue(0);
-    frame->setPlayPos(26999);
-    QCOMPARE(bar->value(), 650);
-    bar->setValue(0);
-    frame->setPlayPos(27000);
-    QCOMPARE(bar->value(), 0);
     bar->setValue(300);
-    frame->setPlayPos(500);
-    QCOMPARE(bar->value(), 0);
+    frame->setPlayPos(27000);
+    QCOMPARE(bar->value(), 300);
     frame->setPlayPos(52000);
     QCOMPARE(bar->value(), 1300);
+    frame->setPlayPos(500);
+    QCOMPARE(bar->value(), 0);
+
+    // A 33 s take at 44.1 kHz played in 40 ms ticks: the cursor never leaves the view.
+    chart->setSampleRate(44100);
+    const int viewWidth = frame->viewport()->width();
+    for (qint64 ms = 0; ms <= 33000; ms += PlayTickMs) {
+        frame->setPlayPos(ms);
+        const int shownAt = chart->cursorX() - bar->value();
+        QVERIFY2(shownAt >= WaveformWidget::LeftMargin && shownAt < viewWidth,
+                 qPrintable(QString("at %1 ms the cursor is at %2 of the view").arg(ms).arg(shownAt)));
+    }
+    QCOMPARE(bar->value(), 650);
 }
 
 void TestWaveformFrame::clearFitsTheChartToTheFrame()
@@ -269,6 +289,12 @@ void TestWaveformFrame::signalsReachTheFrame()
     QCOMPARE(cuts.count(), 1);
     QCOMPARE(cuts.last().at(0).toDouble(), 2.0);
     QCOMPARE(cuts.last().at(1).toDouble(), 4.0);
+    QCOMPARE(positions.last().first().toDouble(), 2000.0);
+    QCOMPARE(chart->cursorX(), 90);
+
+    // Dragged leftwards, the cursor still stands at the start of the removed span, where playback goes on.
+    drag(chart, 140, 90);
+    QTest::keyClick(chart, Qt::Key_Delete);
     QCOMPARE(positions.last().first().toDouble(), 2000.0);
     QCOMPARE(chart->cursorX(), 90);
 }

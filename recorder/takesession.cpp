@@ -1,0 +1,55 @@
+#include "takesession.h"
+
+#include <QFileInfo>
+
+void TakeSession::start(const QString &takePath)
+{
+    m_takePath = takePath;
+    m_current = takePath;
+    m_undo.clear();
+    m_redo.clear();
+    m_cutIndex = 1;
+}
+
+QString TakeSession::nextCutPath()
+{
+    const TakeVersions names = versions();
+    m_cutIndex = names.nextFreeNumber(m_cutIndex);
+    return names.versionPath(m_cutIndex);
+}
+
+void TakeSession::applyCut(const QString &cutPath)
+{
+    ++m_cutIndex;
+    m_undo.append(m_current);
+    m_current = cutPath;
+    m_redo.clear();
+}
+
+bool TakeSession::undo()
+{
+    if (m_undo.isEmpty())
+        return false;
+    m_redo.append(m_current);
+    m_current = m_undo.takeLast();
+    return true;
+}
+
+bool TakeSession::redo()
+{
+    if (m_redo.isEmpty())
+        return false;
+    m_undo.append(m_current);
+    m_current = m_redo.takeLast();
+    return true;
+}
+
+QStringList TakeSession::reachable() const
+{
+    return QStringList(m_undo) << m_current << m_redo;
+}
+
+bool TakeSession::isOwnFile(const QString &path) const
+{
+    return versions().isTakeOrVersion(path) || (hasTake() && QFileInfo(path) == QFileInfo(m_current));
+}

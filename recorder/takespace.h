@@ -1,0 +1,24 @@
+#ifndef TAKESPACE_H
+#define TAKESPACE_H
+
+#include <QString>
+
+// Room on the disk for takes: a take starts only with room for ten minutes of it, and is finished
+// while about a minute's room is left, so that its file can still be completed.
+class TakeSpace
+{
+public:
+    static constexpr qint64 BytesPerSecond = 44100 * 2 * 2;  // the takes' stereo 16-bit 44.1 kHz
+    static constexpr qint64 StartBytes = 10 * 60 * BytesPerSecond;
+    static constexpr qint64 ReserveBytes = 60 * BytesPerSecond;
+
+    // The folder the recorder writes the next take into.
+    static QString nextTakeFolder();
+    // Free bytes for this user on the disk holding `folder`; -1 when it cannot be told.
+    static qint64 bytesFree(const QString &folder);
+    // What the user is told when a take cannot start for want of room.
+    static QString notEnoughToStart(const QString &folder, qint64 freeBytes);
+    static QString stoppedForWantOfRoom(const QString &folder, qint64 freeBytes);
+};
+
+#endif // TAKESPACE_H

@@ -1,0 +1,183 @@
+#include "audiofiles.h"
+#include "recorder/recordwidget.h"
+#include "recorder/waveformframe.h"
+#include "recorder/waveformwidget.h"
+#include "waveformtesting.h"
+
+#include <QAudioRecorder>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+// A take recorded for real from a pulsed tone (1.5 s on, 1.5 s off; the suite's second sound
+// server), so that what the chart shows, what the user selects and what the cut removes can be
+// told apart by position.
+using namespace audiofiles;
+
+namespace {
+
+const int StartTimeoutMs = 15000;
+const int TakeMs = 25000;
+const int WindowFrames = 441;     // pulses are found in 10 ms windows of the file
+const int LoudSample = 1000;      // the pulses peak near 4600, the gaps are silent
+const int MarginColumns = 7;      // a selection reaches about 0.3 s into the gaps on either side
+
+struct Span
+{
+    qint64 from;
+    qint64 to;  // exclusive
+};
+
+// The pulses of a file, in frames, to the nearest window.
+QVector<Span> filePulses(const QString &path)
+{
+    const QVector<qint16> all = samples(path);
+    QVector<Span> pulses;
+    bool on = false;
+    for (qint64 window = 0; (window + 1) * WindowFrames * Channels <= all.size(); ++window) {
+        int loudest = 0;
+        for (int i = 0; i < WindowFrames * Channels; ++i)
+            loudest = qMax(loudest, qAbs(int(all[int(window * WindowFrames * Channels + i)])));
+        const bool loud = loudest > LoudSample;
+        if (loud && !on)
+            pulses.append({window * WindowFrames, 0});
+        if (!loud && on)
+            pulses.last().to = window * WindowFrames;
+        on = loud;
+    }
+    if (on)
+        pulses.last().to = all.size() / Channels;
+    return pulses;
+}
+
+// The pulses as the chart draws them: runs of columns whose stroke in the first lane is longer
+// than the dot that silence leaves.
+QVector<Span> chartPulses(WaveformWidget *chart)
+{
+    const QImage image = pixels::grab(chart);
+    QVector<Span> pulses;
+    bool on = false;
+    for (int column = 0; column < chart->columnCount(); ++column) {
+        const int x = WaveformWidget::LeftMargin + column * chart->step();
+        const int top = chart->laneCentre(0) - chart->laneHeight() / 2;
+        const int drawn = pixels::count(image, QRect(x, top, 1, chart->laneHeight()), colours::Wave);
+        const bool loud = drawn > 3;
+        if (loud && !on)
+            pulses.append({column, 0});
+        if (!loud && on)
+            pulses.last().to = column;
+        on = loud;
+    }
+    if (on)
+        pulses.last().to = chart->columnCount();
+    return pulses;
+}
+
+QString describe(const QVector<Span> &spans)
+{
+    QStringList parts;
+    for (const Span &span : spans)
+        parts << QString("%1-%2").arg(span.from).arg(span.to);
+    return parts.join(' ');
+}
+
+} // namespace
+
+class TestRecordPulses : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void chartShowsTheFileAndACutRemovesTheSelectedPulse();
+
+private:
+    WaveformWidget *chart() const { return m_widget->findChild<WaveformWidget *>(); }
+    WaveformFrame *frame() const { return m_widget->findChild<WaveformFrame *>(QStringLiteral("waveforFrame")); }
+    QToolButton *recordButton() const { return m_widget->findChild<QToolButton *>("btnRecord"); }
+
+    RecordWidget *m_widget = nullptr;
+};
+
+void TestRecordPulses::initTestCase()
+{
+    QVERIFY2(qEnvironmentVariableIsSet("PULSE_SERVER"), "the recorder's tests need the suite's sound server");
+    m_widget = new RecordWidget;
+    // Narrow, so that the take is wider than the view and the view has somewhere to go.
+    m_widget->resize(420, 300);
+    m_widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_widget));
+}
+
+void TestRecordPulses::cleanupTestCase()
+{
+    delete m_widget;
+}
+
+void TestRecordPulses::chartShowsTheFileAndACutRemovesTheSelectedPulse()
+{
+    QTest::mouseClick(recordButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(m_widget->elapsedMs() >= TakeMs, StartTimeoutMs + TakeMs);
+    QTest::mouseClick(recordButton(), Qt::LeftButton);
+    QTRY_COMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
+    const QString take = m_widget->playPath();
+
+    // The finished take is drawn where its audio is in the file, to within a column.
+    const QVector<Span> inFile = filePulses(take);
+    const QVector<Span> onChart = chartPulses(chart());
+    QVERIFY2(inFile.size() >= 7, qPrintable(describe(inFile)));
+    QCOMPARE(onChart.size(), inFile.size());
+    const double framesPerColumn = 44100.0 / chart()->pixelsPerSecond() * chart()->step();
+    for (int i = 0; i < inFile.size(); ++i) {
+        QVERIFY2(qAbs(onChart[i].from - inFile[i].from / framesPerColumn) <= 1.5
+                     && qAbs(onChart[i].to - inFile[i].to / framesPerColumn) <= 1.5,
+                 qPrintable(QString("file %1\nchart %2").arg(describe(inFile), describe(onChart))));
+    }
+
+    // A whole pulse in the middle of the take, selected on the chart with some silence either side.
+    const int picked = inFile.size() / 2;
+    const int from = WaveformWidget::LeftMargin + int(onChart[picked].from) - MarginColumns;
+    const int to = WaveformWidget::LeftMargin + int(onChart[picked].to) + MarginColumns;
+    QScrollBar *scroll = frame()->horizontalScrollBar();
+    QVERIFY(scroll->maximum() > 0);
+    scroll->setValue(from - 100);
+    const int shown = scroll->value();
+    chart()->setFocus();
+    input::drag(chart(), from, to);
+    QTest::keyClick(chart(), Qt::Key_Delete);
+    QTRY_VERIFY_WITH_TIMEOUT(m_widget->playPath() != take, 30000);
+    const QString cut = m_widget->playPath();
+
+    // Exactly that pulse is gone: those before it are where they were, those after it moved up by
+    // the span removed, and none of them lost a part.
+    const auto seconds = [this](int x) {
+        return qRound((x - WaveformWidget::LeftMargin) / chart()->pixelsPerSecond() * 100) / 100.0;
+    };
+    const qint64 removed = qRound64((seconds(to) - seconds(from)) * Rate);
+    const QVector<Span> left = filePulses(cut);
+    QVERIFY2(left.size() == inFile.size() - 1, qPrintable(QString("take %1\ncut %2").arg(describe(inFile), describe(left))));
+    for (int i = 0; i < left.size(); ++i) {
+        const Span expected = i < picked ? inFile[i] : Span{inFile[i + 1].from - removed, inFile[i + 1].to - removed};
+        QVERIFY2(qAbs(left[i].from - expected.from) <= WindowFrames && qAbs(left[i].to - expected.to) <= WindowFrames,
+                 qPrintable(QString("pulse %1: take %2\ncut %3").arg(i).arg(describe(inFile), describe(left))));
+    }
+
+    // The view stayed with the user: the cut point is on screen, the cursor on it, where play goes on.
+    const int viewWidth = frame()->viewport()->width();
+    QVERIFY2(from >= scroll->value() + WaveformWidget::LeftMargin && from < scroll->value() + viewWidth,
+             qPrintable(QString("cut at %1, view %2+%3 (was at %4)").arg(from).arg(scroll->value()).arg(viewWidth).arg(shown)));
+    QCOMPARE(chart()->cursorX(), from);
+    const int viewAfterCut = scroll->value();
+
+    // Undo brings the pulse back in place, and the view and cursor stay.
+    QApplication::setActiveWindow(m_widget);
+    QTest::keyClick(m_widget, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(m_widget->playPath(), take);
+    QCOMPARE(chartPulses(chart()).size(), inFile.size());
+    QCOMPARE(chart()->cursorX(), from);
+    QCOMPARE(scroll->value(), viewAfterCut);
+}
+
+QTEST_MAIN(TestRecordPulses)
+#include "tst_recordpulses.moc"
