@@ -1,13 +1,15 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# WERROR=ON turns the project's warnings into errors (CI does).
+WERROR ?= OFF
 
-.PHONY: deps build run test test-windows bench clean
+.PHONY: deps build run test test-windows test-sanitize fuzz bench clean
 
 deps:
 	@scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORA_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: deps build
@@ -19,6 +21,14 @@ test: deps build
 # The Windows code cross-compiled with MinGW-w64 and its tests run headless under wine64.
 test-windows:
 	@scripts/test-windows.sh $(BUILD)
+
+# The suite built with AddressSanitizer and UndefinedBehaviorSanitizer in $(BUILD)/sanitize, then run.
+test-sanitize: deps
+	@VELORA_WERROR=$(WERROR) scripts/test-sanitize.sh $(BUILD)/sanitize
+
+# The libFuzzer targets built with clang in $(BUILD)/fuzz, each run for FUZZ_SECONDS (default 20).
+fuzz: deps
+	@VELORA_WERROR=$(WERROR) scripts/fuzz.sh $(BUILD)/fuzz
 
 bench: deps build
 	@scripts/bench.sh $(BUILD)

@@ -1,5 +1,6 @@
 #include "app/crashdump.h"
 #include "app/diagnosticlog.h"
+#include "app/errorbox.h"
 #include "app/mainwidget.h"
 #include "app/singleinstance.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("velora"));
     CrashDump::install();
     installLog(QStringLiteral("Log"), 1024, true);
+    ErrorBox::install();
     qDebug() << __FILE__ << __LINE__ << "================progress start================";
 
     auto window = std::make_unique<MainWidget>();

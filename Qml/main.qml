@@ -53,6 +53,18 @@ Item {
         onClosed: title.returnFocusFromSettings()
     }
 
+    // Mipmaps from the second frame on. The window announces each frame on the GUI thread just before
+    // preparing it; the timer started there fires once the first frame is done and painted.
+    Timer {
+        id: afterFirstFrame
+        onTriggered: CusConfig.mipmapPictures = true
+    }
+    Connections {
+        target: mainView.Window.window
+        enabled: !CusConfig.mipmapPictures && !afterFirstFrame.running
+        function onAfterAnimating() { afterFirstFrame.start() }
+    }
+
     Connections {
         target: MainLogic
         function onScreenChanged() {

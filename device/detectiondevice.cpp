@@ -1,9 +1,11 @@
 #include "detectiondevice.h"
 
+#include "virtualbus.h"
+
 DetectionDevice::DetectionDevice(QWidget *parent) : QWidget(parent)
 {
-    m_devTable.insert(QStringLiteral("zq05"), QStringLiteral("VID_0C76&PID_1000"));
-    m_devTable.insert(QStringLiteral("zq06"), QStringLiteral("VID_0C76&PID_1001"));
+    m_devTable.insert(QStringLiteral("zq05"), VirtualBus::idText(VirtualBus::vendorId, VirtualBus::zq05ProductId));
+    m_devTable.insert(QStringLiteral("zq06"), VirtualBus::idText(VirtualBus::vendorId, VirtualBus::zq06ProductId));
     startPlatformWatch();
 }
 
@@ -24,7 +26,7 @@ QString DetectionDevice::matchDevType(const QString &text)
 
 QString DetectionDevice::vendorProductKey(quint16 vid, quint16 pid)
 {
-    return QStringLiteral("VID_%1&PID_%2").arg(vid, 4, 16, QLatin1Char('0')).arg(pid, 4, 16, QLatin1Char('0')).toUpper();
+    return VirtualBus::idText(vid, pid);
 }
 
 void DetectionDevice::interfaceArrived(const QString &deviceText)

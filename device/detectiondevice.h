@@ -26,8 +26,11 @@ public:
 signals:
     void s_devTypeAndState(QString devType, bool isDevArrival, int vid, int pid);
 
+#ifdef Q_OS_WIN
 protected:
+    // Device arrivals and removals come to the native window as messages only on Windows.
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
+#endif
 
 private:
     // The state table shared by every source: one report per card, no removal while absent.

@@ -84,9 +84,3 @@ void DetectionDevice::scanHidDevices()
     m_watch->bus->scan();
 }
 
-bool DetectionDevice::nativeEvent(const QByteArray &eventType, void *message, long *result)
-{
-    // Device events do not come as window messages here. Sleep, wake and session end are logged by
-    // the main window from the system's own notices; logging them here too would only repeat them.
-    return QWidget::nativeEvent(eventType, message, result);
-}

@@ -48,7 +48,6 @@ bool DetectionDevice::nativeEvent(const QByteArray &eventType, void *message, lo
     }
     if (msg->message == WM_COPYDATA)
         return true;
-    if (const char *line = win32hid::powerLogLine(msg->message, msg->wParam))
-        qDebug() << line;
+    // Sleep, wake and session end reach the main window too, which logs them once for the program.
     return QWidget::nativeEvent(eventType, message, result);
 }

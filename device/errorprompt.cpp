@@ -1,17 +1,11 @@
 #include "errorprompt.h"
 
-#include <QMessageBox>
+#include <QtDebug>
 
 namespace {
 
 int openBoxes = 0;
 ErrorPrompt::Presenter presenter;
-
-void showMessageBox(const QString &title, const QString &text)
-{
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
-    box.exec();
-}
 
 } // namespace
 
@@ -21,7 +15,7 @@ void ErrorPrompt::show(const QString &text)
     if (presenter)
         presenter(title(), text);
     else
-        showMessageBox(title(), text);
+        qDebug().noquote() << title() + QLatin1String(": ") + text;
     --openBoxes;
 }
 

@@ -5,21 +5,22 @@
 
 #include <functional>
 
-// The modal "Error prompt" box that reports card failures. Its showing sits behind one replaceable
-// presenter, so that tests record the box instead of blocking on it.
+// The modal "Error prompt" box that reports card failures. Device access only reports; the presenter
+// that shows the box is installed by the application (tests install one that records it instead).
 class ErrorPrompt
 {
 public:
     using Presenter = std::function<void(const QString &title, const QString &text)>;
 
-    // Shows the box and returns when it is closed.
+    // Hands the box to the presenter and returns when it is closed. Without a presenter the text
+    // goes to the log, so that the failure is never silent.
     static void show(const QString &text);
 
     // True while a box is open: its nested event loop may deliver timers and device events that would
     // start another transfer before the failed one has returned.
     static bool isOpen();
 
-    // Installs a presenter (an empty one restores the message box) and returns the previous one.
+    // Installs a presenter (an empty one leaves only the log line) and returns the previous one.
     static Presenter setPresenter(Presenter presenter);
 
     static QString title();

@@ -42,12 +42,12 @@ public slots:
     // Restores the model's factory band values and unmutes; returns the block's bytes 1..7, or an
     // empty list when no card is ready.
     QList<int> setOriginal();
-    virtual QString getFirmwareVer();
-    virtual QString getSNCode();
-    virtual bool getAllParaIsChange();
+    QString getFirmwareVer();
+    QString getSNCode();
+    bool getAllParaIsChange();
     QVariantMap getAllPara();
-    virtual QString getDevType();
-    virtual QString getInputDevName();
+    QString getDevType();
+    QString getInputDevName();
 
 private:
     void setByte(unsigned char &byte, int value);

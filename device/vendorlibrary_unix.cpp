@@ -10,14 +10,21 @@
 
 namespace {
 
-// Where the stand-in library is looked for, in order: beside the executable (an installed program),
-// the build folder (tests and benchmarks run from folders below it), then the system's search.
+// Where the stand-in library is looked for, in order: beside the executable (the build folder), the
+// program's own library folder beside its bin folder (an installed program), the folder named by
+// VELORA_VENDORLIB_DIR (tests and benchmarks, which run from folders of their own), then the system's
+// search.
 QStringList candidates(const QString &name)
 {
     if (name.contains(QLatin1Char('/')))
         return {name};
-    const QString exeFolder = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path();
-    return {QDir(exeFolder).filePath(name), QDir(QStringLiteral(VELORA_BUILD_FOLDER)).filePath(name), name};
+    const QDir exeFolder(QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path());
+    QStringList paths = {exeFolder.filePath(name), exeFolder.filePath(QStringLiteral("../lib/velora/") + name)};
+    const QString variable = qEnvironmentVariable("VELORA_VENDORLIB_DIR");
+    if (!variable.isEmpty())
+        paths.append(QDir(variable).filePath(name));
+    paths.append(name);
+    return paths;
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "virtualbuswatcher.h"
 
+#include "virtualbus.h"
+
 #include <QDir>
-#include <QFile>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
 namespace {
 constexpr int kRetries = 5;
@@ -11,10 +11,9 @@ constexpr int kRetryMs = 200;
 constexpr int kConnectWaitMs = 1000;
 }
 
-VirtualBusWatcher::VirtualBusWatcher(QObject *parent) : QObject(parent), m_path(busPath())
+VirtualBusWatcher::VirtualBusWatcher(QObject *parent) : QObject(parent), m_path(VirtualBus::folder())
 {
-    if (!QDir(m_path).exists() && QDir().mkpath(m_path))
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    VirtualBus::createFolder();
     m_watcher.addPath(m_path);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
         m_refusals.clear();
@@ -23,11 +22,6 @@ VirtualBusWatcher::VirtualBusWatcher(QObject *parent) : QObject(parent), m_path(
     m_retry.setSingleShot(true);
     m_retry.setInterval(kRetryMs);
     connect(&m_retry, &QTimer::timeout, this, &VirtualBusWatcher::probeNewEntries);
-}
-
-QString VirtualBusWatcher::busPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/velora-bus");
 }
 
 void VirtualBusWatcher::scan()

@@ -19,9 +19,6 @@ class VirtualBusWatcher : public QObject
 public:
     explicit VirtualBusWatcher(QObject *parent = nullptr);
 
-    // The bus folder: "velora-bus" in the user's runtime folder.
-    static QString busPath();
-
     // Connects to every card on the bus that is not followed yet and waits until each attempt has
     // succeeded or failed, so that the cards present now are reported before this returns.
     void scan();

@@ -29,9 +29,6 @@ bool collectHidIds(std::vector<HidIds> *found);
 // What a device-change message with these parameters tells about a device interface, and its name.
 DeviceChange decodeDeviceChange(std::uintptr_t wParam, std::intptr_t lParam, std::wstring *name);
 
-// The log line for a power or session message, or null for any other message.
-const char *powerLogLine(unsigned int message, std::uintptr_t wParam);
-
 } // namespace win32hid
 
 #endif

@@ -97,15 +97,4 @@ DeviceChange decodeDeviceChange(std::uintptr_t wParam, std::intptr_t lParam, std
     return wParam == DBT_DEVICEARRIVAL ? DeviceChange::Arrival : DeviceChange::Removal;
 }
 
-const char *powerLogLine(unsigned int message, std::uintptr_t wParam)
-{
-    if (message == WM_QUERYENDSESSION)
-        return "======system poweroff,reboot or logoff======";
-    if (message == WM_POWERBROADCAST && wParam == PBT_APMQUERYSUSPEND)
-        return "======xiu mian======";
-    if (message == WM_POWERBROADCAST && wParam == PBT_APMRESUMEAUTOMATIC)
-        return "======huan xing======";
-    return nullptr;
-}
-
 } // namespace win32hid

@@ -347,13 +347,6 @@
     </message>
 </context>
 <context>
-    <name>WaveformWidget</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-</context>
-<context>
     <name>aboutPage</name>
     <message>
         <source>Velora PC控制面板 Win客户端</source>

@@ -71,7 +71,7 @@ QVector<TakeRecovery::Take> TakeRecovery::repair(const QStringList &folders)
 bool TakeRecovery::repairFile(const QString &path, qint64 *dataBytes)
 {
     QFile file(path);
-    Header header;
+    Header header = {};
     if (!file.open(QIODevice::ReadWrite) || !readOwnHeader(file, &header))
         return false;
     const qint64 audio = (file.size() - HeaderBytes) / header.blockAlign * header.blockAlign;

@@ -1,11 +1,12 @@
 #include "wavefile.h"
 
+#include "bufferlevels.h"
+
 #include <QFile>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 
 namespace {
 
@@ -222,31 +223,11 @@ void WaveFile::emitBlock(const qint16 *samples)
     if (FoldWidth % m_header.channelCount == 0)
         foldBlock(samples);
     else
-        scanBlock(samples);
+        m_block = BufferLevels::blockLevels(samples, FramesPerBlock, m_header.channelCount);
     emit s_waveformData(m_block);
 }
 
-// Per channel, starting from (-2147483648, 2147483647): "if x > maximum, maximum := x; otherwise,
-// if x < minimum, minimum := x" over the frames in order.
-void WaveFile::scanBlock(const qint16 *s)
-{
-    const int channels = m_header.channelCount;
-    for (int c = 0; c < channels; ++c) {
-        qint32 hi = std::numeric_limits<qint32>::min();
-        qint32 lo = std::numeric_limits<qint32>::max();
-        for (int f = 0; f < FramesPerBlock; ++f) {
-            const qint16 x = s[f * channels + c];
-            if (x > hi)
-                hi = x;
-            else if (x < lo)
-                lo = x;
-        }
-        m_block[2 * c] = hi;
-        m_block[2 * c + 1] = lo;
-    }
-}
-
-// The same pairs as scanBlock, in vector code, for channel counts that divide FoldWidth. The
+// The same pairs as BufferLevels::blockLevels, in vector code, for channel counts that divide FoldWidth. The
 // maximum is the plain maximum. The minimum leaves out the samples that raise the maximum: the
 // whole strictly rising start of the block, and later samples that lie above the first sample after
 // that start, so never below the other samples' minimum. It is thus the plain minimum of the frames

@@ -60,7 +60,6 @@ private:
     bool checkFormat(const QByteArray &extension);
     void readBlocks(QFile &file, qint64 frames);
     void emitBlock(const qint16 *samples);
-    void scanBlock(const qint16 *samples);
     void foldBlock(const qint16 *samples);
 
     WaveHeader m_header;

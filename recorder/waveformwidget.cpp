@@ -26,7 +26,6 @@ WaveformWidget::WaveformWidget(QWidget *parent)
 {
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("WaveformWidget"));
-    setWindowTitle(tr("Form"));
     setFocusPolicy(Qt::StrongFocus);
     m_rulerFont.setFamily(QStringLiteral("Times"));
     m_rulerFont.setPixelSize(12);

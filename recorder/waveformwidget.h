@@ -2,6 +2,7 @@
 #define WAVEFORMWIDGET_H
 
 #include "levelhistory.h"
+#include "wavefile.h"
 
 #include <QColor>
 #include <QFont>
@@ -76,7 +77,7 @@ private:
     void cutSelection();
 
     static constexpr int DefaultSampleRate = 48000;
-    const double m_framesPerColumn = 1920.0;
+    const double m_framesPerColumn = WaveFile::FramesPerBlock;
     const int m_step = 1;
     const int m_tickHeight = 6;
     double m_pixelsPerSecond;

@@ -7,8 +7,13 @@ build=${1:-build}
 bus="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -un)}/velora-bus"
 data="${XDG_DATA_HOME:-$HOME/.local/share}/Norvane/velora"
 
+# A real card is a raw HID device with a model's ids; the virtual card names the models and their ids.
 real_card_present() {
-  grep -qsiE '^HID_ID=[0-9A-F]+:00000C76:0000100[01]$' /sys/class/hidraw/*/device/uevent
+  local model vid pid
+  while read -r model vid pid; do
+    grep -qsiE "^HID_ID=[0-9A-F]+:0000$vid:0000$pid\$" /sys/class/hidraw/*/device/uevent && return 0
+  done < <("$build/velora-virtualcard" --list-models)
+  return 1
 }
 
 # A virtual card is on the bus while a process listens on its socket; a file left by a killed card

@@ -45,7 +45,6 @@ Trans::Trans(QQmlEngine *engine, QObject *parent) : QObject(parent), m_engine(en
         addTranslationFile(folder.filePath(name), systemLanguage, found);
     if (!found)
         reTrans(fallbackLanguage);
-    emit languageListChanged();
 }
 
 void Trans::addTranslationFile(const QString &path, const QString &systemLanguage, bool &found)

@@ -1,7 +1,12 @@
 #include "cardcommandline.h"
 
+#include "device/virtualbus.h"
+
 #include <QCommandLineParser>
 #include <QStandardPaths>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -38,8 +43,8 @@ struct Model
 };
 
 const Model models[] = {
-    {"zq05", 0x1000, QByteArray::fromHex("211D231C11")},
-    {"zq06", 0x1001, QByteArray::fromHex("2B2A242726")},
+    {"zq05", VirtualBus::zq05ProductId, QByteArray::fromHex("211D231C11")},
+    {"zq06", VirtualBus::zq06ProductId, QByteArray::fromHex("2B2A242726")},
 };
 
 bool validSerial(const QString &serial)
@@ -89,6 +94,7 @@ bool CardCommandLine::parse(const QStringList &arguments, CardOptions *options, 
                  "Repeatable.", "NAME:CODE[:TIMES[:SKIP]]"},
         {"chip-silent", "The chip does not answer the information query."},
         {"pull-after", "Pull the card out (end the process) after serving N library calls.", "N"},
+        {"list-models", "Print one line per model, \"<model> <vendor id> <product id>\" in hex, and end."},
     });
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -96,6 +102,11 @@ bool CardCommandLine::parse(const QStringList &arguments, CardOptions *options, 
     }
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("list-models"))) {
+        for (const Model &model : models)
+            std::printf("%s %04X %04X\n", model.name, VirtualBus::vendorId, model.pid);
+        std::exit(0);
+    }
     if (!parser.positionalArguments().isEmpty()) {
         *error = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst());
         return false;
@@ -112,7 +123,7 @@ bool CardCommandLine::parse(const QStringList &arguments, CardOptions *options, 
         return false;
     }
     settings.model = QString::fromLatin1(model->name);
-    settings.vid = 0x0C76;
+    settings.vid = VirtualBus::vendorId;
     settings.pid = model->pid;
     settings.defaultBlock = QByteArray(3, '\0') + model->defaultBands;
 

@@ -19,8 +19,8 @@ struct CardOptions
 class CardCommandLine
 {
 public:
-    // Fills `options` from the arguments; prints the help and exits for --help. False with a message
-    // for anything malformed.
+    // Fills `options` from the arguments; prints the help or the model list and exits for --help and
+    // --list-models. False with a message for anything malformed.
     static bool parse(const QStringList &arguments, CardOptions *options, QString *error);
 };
 

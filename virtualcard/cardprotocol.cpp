@@ -69,7 +69,8 @@ bool Request::parse(const QByteArray &line)
         if (!ok)
             return false;
     }
-    return vidOk && pidOk;
+    // Ids are 16-bit: a signed or wider one would be written back as other digits than were read.
+    return vidOk && pidOk && vid >= 0 && vid <= 0xFFFF && pid >= 0 && pid <= 0xFFFF;
 }
 
 QByteArray Reply::toLine() const

@@ -1,6 +1,6 @@
 #include "cardserver.h"
 
-#include "virtualbus.h"
+#include "device/virtualbus.h"
 
 #include <QDir>
 #include <QLocalSocket>

@@ -6,7 +6,7 @@
 #include "cardprotocol.h"
 #include "device/vendorapi.h"
 #include "device/vendorentrypoints.h"
-#include "virtualbus.h"
+#include "device/virtualbus.h"
 
 #include <QDir>
 #include <QFile>
@@ -143,7 +143,7 @@ STANDIN_EXPORT int DLL3S_GetChipInformation(std::uint16_t vid, std::uint16_t pid
 {
     if (!info4 || !infoA || !infoB)
         return CardProtocol::BadArgument;
-    unsigned char information[6];
+    unsigned char information[6] = {};
     const int code = copyOut(call("GetChipInformation", vid, pid, {}), information, 6);
     if (code == CardProtocol::Ok) {
         std::memcpy(info4, information, 4);

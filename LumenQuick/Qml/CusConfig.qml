@@ -19,8 +19,10 @@ QtObject {
     property int scrollBarSize_Smaller: 5
     property int tipTextPixel: 12
     property string imagePathPrefix: "file:///./../Images/"
-    property string transString: ""
     property int currentTheme: -1
+    // Pictures are mipmapped once the scene's first frame is shown: a software renderer spends most of
+    // a second preparing the first mipmaps, which the first frame can do without.
+    property bool mipmapPictures: false
 
     // Start with the program's theme already in place, so that the first frame shows no colour animation.
     property color themeColor: "#282A2B"

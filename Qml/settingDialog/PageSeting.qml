@@ -69,7 +69,7 @@ Popup {
         font.bold: true
         horizontalAlignment: Text.AlignHCenter
         color: CusConfig.controlTextColor
-        text: qsTr("设置") + CusConfig.transString
+        text: qsTr("设置")
         Accessible.role: Accessible.Heading
         Accessible.name: text
     }
@@ -99,7 +99,7 @@ Popup {
                 backgroundColorNormal: CusConfig.mainBackgroundColor
                 backgroundColorHovered: CusConfig.mainBackgroundColor
                 backgroundColorPressed: CusConfig.mainBackgroundColor
-                text: qsTr(modelData.caption) + CusConfig.transString
+                text: qsTr(modelData.caption)
                 Accessible.role: Accessible.PageTab
                 onClicked: dialog.showPage(modelData.page)
                 // Set once: a checked binding would be re-evaluated by a language switch.

@@ -15,15 +15,15 @@ Item {
 
         ContactLine {
             objectName: "productLine"
-            text: qsTr("Velora PC控制面板 Win客户端") + CusConfig.transString
+            text: qsTr("Velora PC控制面板 Win客户端")
         }
         ContactLine {
             objectName: "versionLine"
-            text: qsTr("版本号:") + (MainLogic ? MainLogic.getSoftVersion() : "") + CusConfig.transString
+            text: qsTr("版本号:") + (MainLogic ? MainLogic.getSoftVersion() : "")
         }
         ContactLine {
             objectName: "firmwareLine"
-            text: qsTr("固件版本号:") + aboutPage.firmwareVer + CusConfig.transString
+            text: qsTr("固件版本号:") + aboutPage.firmwareVer
         }
     }
 
@@ -34,7 +34,7 @@ Item {
         width: 150
         font.bold: true
         color: CusConfig.textColor
-        text: qsTr("联系我们") + CusConfig.transString
+        text: qsTr("联系我们")
         Accessible.role: Accessible.Heading
         Accessible.name: text
     }
@@ -48,25 +48,25 @@ Item {
         ContactLine {
             objectName: "webSiteLine"
             link: Contact.webSite
-            text: qsTr("官方网站：") + Contact.webSiteText + CusConfig.transString
+            text: qsTr("官方网站：") + Contact.webSiteText
         }
         ContactLine {
             objectName: "emailLine"
-            text: qsTr("邮箱：") + Contact.email + CusConfig.transString
+            text: qsTr("邮箱：") + Contact.email
         }
         ContactLine {
             objectName: "messagingLine"
-            text: Contact.accountLine(qsTr("公众号：%1"), Contact.messagingAccount) + CusConfig.transString
+            text: Contact.accountLine(qsTr("公众号：%1"), Contact.messagingAccount)
         }
         ContactLine {
             objectName: "videoLine"
             link: Contact.videoChannel
-            text: Contact.accountLine(qsTr("视频频道：%1"), Contact.videoAccount) + CusConfig.transString
+            text: Contact.accountLine(qsTr("视频频道：%1"), Contact.videoAccount)
         }
         ContactLine {
             objectName: "microBlogLine"
             link: Contact.microBlog
-            text: Contact.accountLine(qsTr("微博：%1"), Contact.microBlogAccount) + CusConfig.transString
+            text: Contact.accountLine(qsTr("微博：%1"), Contact.microBlogAccount)
         }
     }
 }

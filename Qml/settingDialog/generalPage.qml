@@ -20,7 +20,7 @@ Item {
         y: 48
         width: 150
         color: CusConfig.controlTextColor
-        text: qsTr("型号") + CusConfig.transString
+        text: qsTr("型号")
     }
 
     BasicTextF2 {
@@ -43,7 +43,7 @@ Item {
         y: 115
         width: 150
         color: CusConfig.controlTextColor
-        text: qsTr("语言") + CusConfig.transString
+        text: qsTr("语言")
     }
 
     CusComboBox {
@@ -54,7 +54,7 @@ Item {
         width: 128
         height: 24
         model: Tran ? Tran.languageList : []
-        Accessible.name: qsTr("语言") + CusConfig.transString
+        Accessible.name: qsTr("语言")
         Accessible.description: displayText
         onActivated: {
             if (!Tran)

@@ -10,7 +10,7 @@ Item {
         y: 48
         font.bold: true
         color: CusConfig.textColor
-        text: qsTr("常见问题") + CusConfig.transString
+        text: qsTr("常见问题")
         Accessible.role: Accessible.Heading
         Accessible.name: text
     }
@@ -33,7 +33,7 @@ Item {
                 Accessible.role: Accessible.StaticText
                 Accessible.name: text
                 color: CusConfig.controlTextColor
-                text: qsTr(modelData) + CusConfig.transString
+                text: qsTr(modelData)
             }
         }
     }
@@ -43,7 +43,7 @@ Item {
         x: 16
         y: 235
         color: CusConfig.controlTextColor
-        text: qsTr("更多常见问题>>") + CusConfig.transString
+        text: qsTr("更多常见问题>>")
         Accessible.role: Accessible.StaticText
         Accessible.name: text
     }
@@ -63,7 +63,7 @@ Item {
                 objectName: "helpButton" + index
                 width: 96
                 height: 18
-                text: qsTr(modelData) + CusConfig.transString
+                text: qsTr(modelData)
             }
         }
     }

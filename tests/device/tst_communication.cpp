@@ -1,6 +1,7 @@
 // The transfer layer against real virtual card processes: call sequences, handshake polls, every
 // failure box, the poll bound, transfers held back while a box is open, and a card pulled out.
 
+#include "app/errorbox.h"
 #include "debuglogrecorder.h"
 #include "device/communication.h"
 #include "device/parameterblock.h"
@@ -74,6 +75,7 @@ private slots:
     void pollsAreBounded();
     void transfersAreHeldBackWhileABoxIsOpen();
     void theBoxIsACriticalMessageBoxWithOneButton();
+    void withoutPresenterTheFailureIsLogged();
     void cardPulledOutMidTransfer();
     void cardKilledBetweenTransfers();
 
@@ -402,7 +404,8 @@ void TestCommunication::transfersAreHeldBackWhileABoxIsOpen()
 void TestCommunication::theBoxIsACriticalMessageBoxWithOneButton()
 {
     plugIn({QStringLiteral("--fail"), QStringLiteral("Config_FastI2C_ById:4660")});
-    m_boxes.reset(); // the real box
+    m_boxes.reset();
+    ErrorBox::install(); // the application's real box
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -430,6 +433,16 @@ void TestCommunication::theBoxIsACriticalMessageBoxWithOneButton()
     QCOMPARE(buttons, 1);
     QVERIFY(heldBack);
     QCOMPARE(newCalls().size(), 1);
+    ErrorPrompt::setPresenter({});
+}
+
+void TestCommunication::withoutPresenterTheFailureIsLogged()
+{
+    plugIn({QStringLiteral("--fail"), QStringLiteral("Config_FastI2C_ById:4660")});
+    m_boxes.reset();
+    QVERIFY(!m_comm->writeData());
+    QCOMPARE(m_log->lines(QStringLiteral("Error prompt")),
+             QStringList{QStringLiteral("Error prompt: writeData fnDLL3S_Config_FastI2C_ById fail:   return4660")});
 }
 
 void TestCommunication::cardPulledOutMidTransfer()

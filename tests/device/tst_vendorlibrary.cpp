@@ -70,6 +70,7 @@ private slots:
     void cleanup();
     void loadsTheStandInBesideTheBuild();
     void missingLibraryGivesCodeOne();
+    void foundThroughTheVariableWhenNotBesideTheProgram();
     void missingNameGivesItsPosition_data();
     void missingNameGivesItsPosition();
     void transferLayerWithoutLibraryCallsNothing();
@@ -99,6 +100,21 @@ void TestVendorLibrary::missingLibraryGivesCodeOne()
     });
     QVERIFY(!VendorLibrary::calls());
     QCOMPARE(output, QString());
+}
+
+void TestVendorLibrary::foundThroughTheVariableWhenNotBesideTheProgram()
+{
+    // This test program lies below the build folder, with no library beside it or in ../lib/velora:
+    // only the variable's folder can provide one, and no build path compiled in.
+    const QByteArray saved = qgetenv("VELORA_VENDORLIB_DIR");
+    qunsetenv("VELORA_VENDORLIB_DIR");
+    QCOMPARE(VendorLibrary::loadVendorLibrary(VendorLibrary::fileName()), 1);
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(standInPath(), dir.filePath(QStringLiteral("libvelora-vendorlib.so"))));
+    qputenv("VELORA_VENDORLIB_DIR", QFile::encodeName(dir.path()));
+    const int code = VendorLibrary::loadVendorLibrary(VendorLibrary::fileName());
+    qputenv("VELORA_VENDORLIB_DIR", saved);
+    QCOMPARE(code, 0);
 }
 
 void TestVendorLibrary::missingNameGivesItsPosition_data()

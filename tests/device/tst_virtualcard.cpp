@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <tuple>
+
 namespace {
 
 const std::uint16_t vid = 0x0C76;
@@ -57,10 +59,39 @@ private slots:
     void watchersStayUntilTheCardIsPulledOut();
     void injectedFaultsCountTheirCalls();
     void commandLine();
+    void requestLinesReadBackAsWritten_data();
+    void requestLinesReadBackAsWritten();
 
 private:
     const VendorCalls *m_lib = nullptr;
 };
+
+void TestVirtualCard::requestLinesReadBackAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("write") << QByteArray("Fast_WriteI2C_ById 0C76 1000 82 240 0 8 3000 0 6 : 00 00 00 21 1D 23 1C 11") << true;
+    QTest::newRow("short ids") << QByteArray("GetGpioEx_ById C76 1000 2 1") << true;
+    QTest::newRow("negative vendor id") << QByteArray("GetGpioEx_ById -0C76 1000 2 1") << false;
+    QTest::newRow("wide product id") << QByteArray("GetGpioEx_ById 0C76 11000 2 1") << false;
+    QTest::newRow("byte of three digits") << QByteArray("Fast_WriteI2C_ById 0C76 1000 : 100") << false;
+}
+
+// A request the card accepts is one the library could have sent: written out again, it reads the same.
+void TestVirtualCard::requestLinesReadBackAsWritten()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, accepted);
+    CardProtocol::Request request;
+    QCOMPARE(request.parse(line), accepted);
+    if (!accepted)
+        return;
+    CardProtocol::Request again;
+    QVERIFY(again.parse(request.toLine()));
+    QCOMPARE(again.toLine(), request.toLine());
+    QCOMPARE(std::make_tuple(again.entry, again.vid, again.pid, again.arguments, again.bytes),
+             std::make_tuple(request.entry, request.vid, request.pid, request.arguments, request.bytes));
+}
 
 void TestVirtualCard::initTestCase()
 {

@@ -76,7 +76,7 @@ void TestBufferLevels::everySampleType_data()
         {127, -128, 31, -32});
     row("s16", buffer<qint16>({0, 0, -32768, -8192, 32767, 8191}, pcm(16, QAudioFormat::SignedInt)), 32767,
         {32767, -32768, 8191, -8192});
-    row("s32", buffer<qint32>({0, 0, std::numeric_limits<qint32>::min(), -1 << 29, 2147483647, (1 << 29) - 1},
+    row("s32", buffer<qint32>({0, 0, std::numeric_limits<qint32>::min(), -(1 << 29), 2147483647, (1 << 29) - 1},
                               pcm(32, QAudioFormat::SignedInt)),
         2147483647.0, {2147483647.0, -2147483648.0, (1 << 29) - 1, -(1 << 29)});
     row("f32", buffer<float>({0, 0, -1.0f, -0.25f, 1.0f, 0.25f}, pcm(32, QAudioFormat::Float)), 1.00003,

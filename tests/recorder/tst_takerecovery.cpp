@@ -52,8 +52,13 @@ QByteArray take(double seconds, quint32 riffSize, quint32 dataSize)
     const QString path = dir.filePath("t.wav");
     makeTake(path, seconds);
     QByteArray bytes = contents(path);
-    qToLittleEndian(riffSize, reinterpret_cast<uchar *>(bytes.data()) + 4);
-    qToLittleEndian(dataSize, reinterpret_cast<uchar *>(bytes.data()) + 40);
+    if (bytes.size() < 44)
+        return QByteArray(); // no take was made: nothing to write the sizes into
+    uchar size[4];
+    qToLittleEndian(riffSize, size);
+    bytes.replace(4, 4, reinterpret_cast<const char *>(size), 4);
+    qToLittleEndian(dataSize, size);
+    bytes.replace(40, 4, reinterpret_cast<const char *>(size), 4);
     return bytes;
 }
 

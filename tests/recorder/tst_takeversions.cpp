@@ -83,8 +83,8 @@ void TestTakeVersions::tidyWithNothingKeptStillSparesOtherNames()
 {
     QTemporaryDir dir;
     const QDir folder(dir.path());
-    for (const QString &name : {"clip_0001.wav", "clip_0001_1.wav", "clip_0002.wav", "clip_0002_1.wav", "notes.txt"})
-        QVERIFY(touch(folder.filePath(name)));
+    for (const char *name : {"clip_0001.wav", "clip_0001_1.wav", "clip_0002.wav", "clip_0002_1.wav", "notes.txt"})
+        QVERIFY(touch(folder.filePath(QLatin1String(name))));
 
     const QStringList removed = TakeVersions(folder.filePath("clip_0002.wav")).tidy({});
 

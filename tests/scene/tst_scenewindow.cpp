@@ -33,6 +33,30 @@ static void keep(const QImage &shot, QWidget &window, const QString &name)
         shot.save(QStringLiteral("%1/%2-%3dpi.png").arg(dir, name).arg(qRound(window.screen()->logicalDotsPerInch())));
 }
 
+// The scene's pictures drawn by the component library (which mipmaps them) and those mipmapped now.
+static QList<QQuickItem *> libraryPictures(QQuickItem *root)
+{
+    QList<QQuickItem *> pictures;
+    for (QQuickItem *item : root->findChildren<QQuickItem *>()) {
+        if (item->inherits("QQuickImage") && QByteArray(item->metaObject()->className()).startsWith("CusImage"))
+            pictures << item;
+    }
+    return pictures;
+}
+
+static int picturesOf(QQuickItem *root)
+{
+    return libraryPictures(root).size();
+}
+
+static int mipmappedPictures(QQuickItem *root)
+{
+    int count = 0;
+    for (QQuickItem *item : libraryPictures(root))
+        count += item->property("mipmap").toBool() ? 1 : 0;
+    return count;
+}
+
 static int distinctColours(const QImage &image, const QRect &area)
 {
     QSet<QRgb> colours;
@@ -99,10 +123,13 @@ void tst_SceneWindow::screenshots()
     QCOMPARE(shot.pixelColor(at(600, 200)), QColor("#282A2B"));
     QCOMPARE(shot.pixelColor(at(120, 200)), QColor("#383A3E"));
     QVERIFY2(distinctColours(shot, picture) > 30, "no device picture on the left");
+    // The pictures are mipmapped once the first frame is shown, not left without for good.
+    QVERIFY(picturesOf(view->rootObject()) > 0);
+    QTRY_COMPARE_WITH_TIMEOUT(mipmappedPictures(view->rootObject()), picturesOf(view->rootObject()), 10000);
     QVERIFY2(distinctColours(shot, area(736, 4, 56, 16)) > 5, "no title bar buttons");
     QVERIFY2(distinctColours(shot, area(31, 5, 200, 14)) == 1, "a title before any card");
 
-    for (const QString type : { QStringLiteral("zq05"), QStringLiteral("zq06") }) {
+    for (const QString &type : { QStringLiteral("zq05"), QStringLiteral("zq06") }) {
         const QImage before = shot.copy(picture);
         QVERIFY(QMetaObject::invokeMethod(&window, "isConnect", Q_ARG(bool, true), Q_ARG(QString, type)));
         // zq05's picture is already shown at start; the next model must replace it.

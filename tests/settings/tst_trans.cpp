@@ -139,11 +139,13 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("emitted");
         const QString switched = "currentLanguageChanged(QString(English))";
-        QTest::newRow("German") << "de_DE" << QStringList{switched, "languageListChanged()"};
-        QTest::newRow("C") << "C" << QStringList{switched, "languageListChanged()"};
-        QTest::newRow("Chinese") << "zh_CN" << QStringList{"languageListChanged()"};
-        QTest::newRow("Chinese, Taiwan") << "zh_TW" << QStringList{"languageListChanged()"};
-        QTest::newRow("English, UK") << "en_GB" << QStringList{"languageListChanged()"};
+        // No one can listen before the constructor returns, so it does not announce the list; the
+        // switch to the fallback language is the language switch's own signal.
+        QTest::newRow("German") << "de_DE" << QStringList{switched};
+        QTest::newRow("C") << "C" << QStringList{switched};
+        QTest::newRow("Chinese") << "zh_CN" << QStringList{};
+        QTest::newRow("Chinese, Taiwan") << "zh_TW" << QStringList{};
+        QTest::newRow("English, UK") << "en_GB" << QStringList{};
     }
 
     void signalsAtConstructionDependOnTheSystemLanguage()

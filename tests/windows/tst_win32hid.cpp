@@ -116,28 +116,3 @@ WT_CASE(deviceChangesDecodeToArrivalsAndRemovals)
     }
 }
 
-// The detector logs the query before a suspend, not the suspend itself (the main window does that).
-WT_CASE(powerAndSessionMessagesGiveTheirLogLines)
-{
-    struct Row
-    {
-        UINT message;
-        WPARAM wParam;
-        const char *expected;
-    };
-    const Row rows[] = {
-        {WM_QUERYENDSESSION, 0, "======system poweroff,reboot or logoff======"},
-        {WM_POWERBROADCAST, 0, "======xiu mian======"},
-        {WM_POWERBROADCAST, 18, "======huan xing======"},
-        {WM_POWERBROADCAST, 4, nullptr},
-        {WM_POWERBROADCAST, 7, nullptr},
-        {WM_ENDSESSION, 0, nullptr},
-        {WM_COPYDATA, 0, nullptr},
-        {WM_DEVICECHANGE, 0x8000, nullptr},
-    };
-    for (const Row &row : rows) {
-        const char *got = win32hid::powerLogLine(row.message, row.wParam);
-        WT_COMPARE(got ? std::string(got) : std::string("(none)"),
-                   row.expected ? std::string(row.expected) : std::string("(none)"));
-    }
-}

@@ -44,6 +44,6 @@ Button {
         source: control.currentImage
         fillMode: Image.PreserveAspectFit
         smooth: true
-        mipmap: true
+        mipmap: CusConfig.mipmapPictures
     }
 }

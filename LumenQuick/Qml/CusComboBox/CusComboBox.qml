@@ -14,7 +14,7 @@ ComboBox {
     hoverEnabled: true
     font.family: CusConfig.fontFamily
     font.pixelSize: CusConfig.fontSizeLevel3
-    displayText: qsTr(currentText) + CusConfig.transString
+    displayText: qsTr(currentText)
 
     readonly property color textColor: !enabled ? CusConfig.controlTextColor_disabled
                                      : (hovered || pressed || popup.visible) ? CusConfig.controlTextColor_hovered
@@ -29,7 +29,7 @@ ComboBox {
         source: CusConfig.imagePathPrefix + "ComboBox_Down.png"
         fillMode: Image.PreserveAspectFit
         smooth: true
-        mipmap: true
+        mipmap: CusConfig.mipmapPictures
         opacity: control.enabled ? 1 : 0.5
     }
 
@@ -63,7 +63,7 @@ ComboBox {
         leftPadding: control.leftPadding
         highlighted: control.highlightedIndex === index
         contentItem: Text {
-            text: qsTr(control.textAt(index)) + CusConfig.transString
+            text: qsTr(control.textAt(index))
             font: control.font
             color: row.highlighted ? CusConfig.textColor : CusConfig.controlTextColor
             verticalAlignment: Text.AlignVCenter

@@ -1,5 +1,5 @@
 #include "device/detectiondevice.h"
-#include "device/virtualbuswatcher.h"
+#include "device/virtualbus.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,12 +22,12 @@ const QString kZq06 = "velora-vcard#VID_0C76&PID_1001#";
 class BusCard
 {
 public:
-    explicit BusCard(const QString &deviceText) : m_path(VirtualBusWatcher::busPath() + "/" + deviceText) {}
+    explicit BusCard(const QString &deviceText) : m_path(VirtualBus::folder() + "/" + deviceText) {}
     ~BusCard() { pullOut(); }
 
     bool plugIn()
     {
-        QDir().mkpath(VirtualBusWatcher::busPath());
+        QDir().mkpath(VirtualBus::folder());
         QLocalServer::removeServer(m_path);
         m_server = new QLocalServer;
         QObject::connect(m_server, &QLocalServer::newConnection, m_server, [this] {
@@ -63,8 +63,8 @@ private:
 // The socket file a card leaves behind when its process is killed: bound, then closed unlinked.
 bool leaveStaleSocketFile(const QString &deviceText)
 {
-    QDir().mkpath(VirtualBusWatcher::busPath());
-    const QByteArray path = QFile::encodeName(VirtualBusWatcher::busPath() + "/" + deviceText);
+    QDir().mkpath(VirtualBus::folder());
+    const QByteArray path = QFile::encodeName(VirtualBus::folder() + "/" + deviceText);
     sockaddr_un address = {};
     address.sun_family = AF_UNIX;
     if (size_t(path.size()) >= sizeof(address.sun_path))
@@ -88,7 +88,7 @@ class TestDetectionDevice : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { QDir(VirtualBusWatcher::busPath()).removeRecursively(); }
+    void init() { QDir(VirtualBus::folder()).removeRecursively(); }
 
     void matchDevType_data()
     {
@@ -133,7 +133,7 @@ private slots:
     {
         DetectionDevice detector;
         // The bus folder is made by whoever needs it first, for this user only.
-        QCOMPARE(QFileInfo(VirtualBusWatcher::busPath()).permissions() & 0x0077, QFile::Permissions());
+        QCOMPARE(QFileInfo(VirtualBus::folder()).permissions() & 0x0077, QFile::Permissions());
         QSignalSpy spy(&detector, &DetectionDevice::s_devTypeAndState);
         detector.scanHidDevices();
         QCOMPARE(spy.count(), 0);

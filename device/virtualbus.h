@@ -1,0 +1,51 @@
+#ifndef VIRTUALBUS_H
+#define VIRTUALBUS_H
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QString>
+
+// What the virtual card and the program's detection must agree on, written once: where virtual cards
+// show themselves (a folder in the user's runtime folder holding one listening local socket per
+// plugged-in card, named after the card's device text), the ids and how a device text carries them.
+namespace VirtualBus {
+
+constexpr int vendorId = 0x0C76;
+constexpr int zq05ProductId = 0x1000;
+constexpr int zq06ProductId = 0x1001;
+
+// The bus folder ("velora-bus" in the runtime folder); not created.
+inline QString folder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/velora-bus");
+}
+
+// Creates the folder when it is missing, with owner-only access since any process that can reach a
+// card's socket can drive the card; false when that fails.
+inline bool createFolder()
+{
+    const QString path = folder();
+    if (QDir(path).exists())
+        return true;
+    return QDir().mkpath(path) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// "VID_0C76&PID_1000": how a device text carries the ids, upper-case hex.
+inline QString idText(int vid, int pid)
+{
+    return QStringLiteral("VID_%1&PID_%2")
+        .arg(vid, 4, 16, QLatin1Char('0'))
+        .arg(pid, 4, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+// "velora-vcard#VID_0C76&PID_1000#<serial>", like a HID device path.
+inline QString deviceText(int vid, int pid, const QString &serial)
+{
+    return QStringLiteral("velora-vcard#%1#%2").arg(idText(vid, pid), serial);
+}
+
+} // namespace VirtualBus
+
+#endif // VIRTUALBUS_H
