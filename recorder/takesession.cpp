@@ -1,7 +1,5 @@
 #include "takesession.h"
 
-#include <QFileInfo>
-
 void TakeSession::start(const QString &takePath)
 {
     m_takePath = takePath;
@@ -51,5 +49,6 @@ QStringList TakeSession::reachable() const
 
 bool TakeSession::isOwnFile(const QString &path) const
 {
-    return versions().isTakeOrVersion(path) || (hasTake() && QFileInfo(path) == QFileInfo(m_current));
+    // The current version is always the take or one of its versions.
+    return versions().isTakeOrVersion(path);
 }
