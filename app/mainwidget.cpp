@@ -1,6 +1,7 @@
 #include "mainwidget.h"
 
 #include "powerlog.h"
+#include "scenewidgetaccessible.h"
 #include "takeguard.h"
 #include "settings/configfile.h"
 #include "settings/trans.h"
@@ -9,6 +10,9 @@
 #include "device/soundcardbase.h"
 #include "recorder/recordwidget.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QQmlContext>
@@ -143,9 +147,24 @@ void MainWidget::openRecordWidget(bool isOpen)
 
 void MainWidget::createSceneWidget()
 {
+    // Before the widget exists, so that a screen reader finds the scene's controls under it from the
+    // start rather than under a hidden window of their own.
+    QAccessible::installFactory(SceneWidgetAccessible::create);
     m_sceneWidget = new QQuickWidget(m_root);
     m_sceneWidget->setResizeMode(QQuickWidget::SizeRootObjectToView);
     m_sceneWidget->setGeometry(sceneGeometry(m_scalingRate));
+}
+
+void MainWidget::nameSceneWidget()
+{
+    m_sceneWidget->setAccessibleName(QCoreApplication::translate("MainWidget", "声卡控制"));
+}
+
+void MainWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        nameSceneWidget();
+    QWidget::changeEvent(event);
 }
 
 void MainWidget::publishContext()
@@ -165,6 +184,8 @@ void MainWidget::publishLanguageSwitcher()
 {
     m_trans = new Trans(m_sceneWidget->engine(), this);
     m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("Tran"), m_trans);
+    // Named once the chosen language is in place; later switches reach the window as a change event.
+    nameSceneWidget();
 }
 
 void MainWidget::loadScene()

@@ -48,6 +48,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
 #endif
@@ -62,6 +63,7 @@ private:
     void createRootPanel();
     void createRecordPanel();
     void createSceneWidget();
+    void nameSceneWidget();
     void publishContext();
     void publishLanguageSwitcher();
     void loadScene();

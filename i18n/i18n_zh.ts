@@ -106,6 +106,13 @@
     </message>
 </context>
 <context>
+    <name>MainWidget</name>
+    <message>
+        <source>声卡控制</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PageSeting</name>
     <message>
         <source>设置</source>

@@ -1,8 +1,7 @@
 // What a screen reader finds in the real window, through Qt's accessibility interfaces: every control of
 // the scene and of the recorder panel named, with its role, state and value, before a card arrives,
-// once the card has been read, and after a switch of language. The scene is read through its own Quick
-// window, which the accessibility bridge offers beside the main window: in this Qt the scene widget
-// does not list the scene's items as its children.
+// once the card has been read, and after a switch of language. The scene's controls are found where a
+// screen reader walking the window looks for them: under the scene widget, shown, and on the window.
 
 #include "app/mainwidget.h"
 #include "errorpromptrecorder.h"
@@ -10,9 +9,7 @@
 #include "virtualcardprocess.h"
 
 #include <QAccessible>
-#include <QQuickItem>
 #include <QQuickWidget>
-#include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -20,19 +17,11 @@ namespace {
 
 const int readDelayMs = 3000;
 
-// One line per shown accessible object: "role|name|description|checked", plus its value where it has one.
-// The scene's Quick window is never shown itself (the scene widget shows what it renders), so its items
-// all report themselves invisible: for them, the item's own visibility counts.
-bool shown(QAccessibleInterface *node)
-{
-    if (QQuickItem *item = qobject_cast<QQuickItem *>(node->object()))
-        return item->isVisible();
-    return !node->state().invisible || qobject_cast<QQuickWindow *>(node->object());
-}
-
+// One line per shown accessible object: "role|name", then "|on" or "|off" where it is checkable and
+// "|=value" where it has a value.
 void collect(QAccessibleInterface *node, QStringList &lines, QStringList &unnamed)
 {
-    if (!node || !shown(node))
+    if (!node || node->state().invisible)
         return;
     const QString name = node->text(QAccessible::Name);
     QString line = QString("%1|%2").arg(int(node->role())).arg(name);
@@ -41,11 +30,48 @@ void collect(QAccessibleInterface *node, QStringList &lines, QStringList &unname
     if (QAccessibleValueInterface *value = node->valueInterface())
         line += "|=" + value->currentValue().toString();
     lines << line;
-    // The scene widget is only the frame around the scene, whose items speak for themselves.
-    if (node->state().focusable && name.isEmpty() && !qobject_cast<QQuickWidget *>(node->object()))
+    if (node->state().focusable && name.isEmpty())
         unnamed << QString::number(int(node->role()));
     for (int i = 0; i < node->childCount(); ++i)
         collect(node->child(i), lines, unnamed);
+}
+
+// The first shown descendant of node with this role and name, depth first.
+QAccessibleInterface *findShown(QAccessibleInterface *node, QAccessible::Role role, const QString &name)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        if (child->role() == role && child->text(QAccessible::Name) == name)
+            return child;
+        if (QAccessibleInterface *found = findShown(child, role, name))
+            return found;
+    }
+    return nullptr;
+}
+
+// Every shown descendant of node, each checked to name node as its parent at its own index.
+void descendants(QAccessibleInterface *node, QList<QAccessibleInterface *> &shown)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        QVERIFY(child);
+        QCOMPARE(child->parent(), node);
+        QCOMPARE(node->indexOfChild(child), i);
+        if (child->state().invisible)
+            continue;
+        shown << child;
+        descendants(child, shown);
+    }
+}
+
+// What a screen reader finds at a point on screen: it asks each object for its child there until none is.
+QAccessibleInterface *deepestAt(QAccessibleInterface *node, const QPoint &point)
+{
+    while (QAccessibleInterface *child = node->childAt(point.x(), point.y()))
+        node = child;
+    return node;
 }
 
 QString entry(QAccessible::Role role, const QString &name, const QString &rest = QString())
@@ -62,6 +88,7 @@ class TestAccessibleOnCard : public QObject
 private slots:
     void initTestCase();
     void everyControlIsNamedInEitherLanguage();
+    void sceneControlsAreShownInTheWindowWhereTheyArePainted();
 
 private:
     QStringList listing();
@@ -85,8 +112,6 @@ QStringList TestAccessibleOnCard::listing()
         if (!qobject_cast<MainWidget *>(window))
             continue;
         collect(QAccessible::queryAccessibleInterface(window), lines, unnamed);
-        for (QQuickWidget *scene : window->findChildren<QQuickWidget *>())
-            collect(QAccessible::queryAccessibleInterface(scene->quickWindow()), lines, unnamed);
     }
     if (!unnamed.isEmpty())
         QTest::qFail(qPrintable("controls without a name, roles " + unnamed.join(',')), __FILE__, __LINE__);
@@ -141,6 +166,53 @@ void TestAccessibleOnCard::everyControlIsNamedInEitherLanguage()
                entry(A::Client, "Waveform")});
     QVERIFY2(boxes.texts().isEmpty(), qPrintable(boxes.texts().join('\n')));
     m_card.stop();
+}
+
+void TestAccessibleOnCard::sceneControlsAreShownInTheWindowWhereTheyArePainted()
+{
+    ErrorPromptRecorder boxes;
+    MainWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *trans = window.findChild<Trans *>();
+    trans->reTrans(QStringLiteral("English"));
+    QAccessibleInterface *windowNode = QAccessible::queryAccessibleInterface(&window);
+    QAccessibleInterface *sceneNode = QAccessible::queryAccessibleInterface(window.findChild<QQuickWidget *>());
+    QTRY_COMPARE(sceneNode->text(QAccessible::Name), QStringLiteral("Sound card controls"));
+
+    QAccessibleInterface *above = sceneNode;
+    while (above && above != windowNode)
+        above = above->parent();
+    QVERIFY2(above, "the scene widget is not in the window's tree");
+
+    // Every control of the scene is a shown child of the scene widget, inside the window on screen.
+    QList<QAccessibleInterface *> shown;
+    descendants(sceneNode, shown);
+    if (QTest::currentTestFailed())
+        return;
+    int controls = 0;
+    for (QAccessibleInterface *node : qAsConst(shown)) {
+        const QString what = node->text(QAccessible::Name) + " " + QString::number(int(node->role()));
+        QVERIFY2(!node->rect().isEmpty(), qPrintable(what));
+        QVERIFY2(windowNode->rect().contains(node->rect()), qPrintable(what));
+        controls += node->state().focusable ? 1 : 0;
+    }
+    // Title bar 3, mutes 2, the style row 6, sliders 5, the recorder toggle 1.
+    QVERIFY2(controls >= 17, qPrintable(QString::number(controls)));
+
+    // A point on a control leads a screen reader to that control, and keeps doing so when the window moves.
+    QAccessibleInterface *micMute = findShown(sceneNode, QAccessible::CheckBox, "Mic Mute");
+    QVERIFY(micMute);
+    QCOMPARE(deepestAt(windowNode, micMute->rect().center()), micMute);
+    const QRect before = micMute->rect();
+    window.move(window.pos() + QPoint(37, 23));
+    QTRY_COMPARE(micMute->rect(), before.translated(37, 23));
+    QCOMPARE(deepestAt(windowNode, micMute->rect().center()), micMute);
+    QVERIFY(!micMute->state().offscreen);
+
+    trans->reTrans(QStringLiteral("简体中文"));
+    QTRY_COMPARE(sceneNode->text(QAccessible::Name), QStringLiteral("声卡控制"));
+    QVERIFY2(boxes.texts().isEmpty(), qPrintable(boxes.texts().join('\n')));
 }
 
 QTEST_MAIN(TestAccessibleOnCard)
