@@ -18,7 +18,7 @@ const int Zq06 = 0x1001;
 QString source(int index, const QString &name, const QString &monitorOf, const QStringList &properties)
 {
     QString text = QStringLiteral("Source #%1\n\tState: SUSPENDED\n\tName: %2\n\tDescription: %2\n"
-                                  "\tDriver: module-alsa-card.c\n\tSample Specification: s16le 2ch 44100Hz\n"
+                                  "\tDriver: module-alsa-card.c\n\tChannel Map: front-left,front-right\n"
                                   "\tMonitor of Sink: %3\n\tLatency: 0 usec, configured 0 usec\n\tProperties:\n")
                        .arg(index)
                        .arg(name, monitorOf);
