@@ -147,6 +147,11 @@ bool CardCommandLine::parse(const QStringList &arguments, CardOptions *options, 
         ? parser.value(QStringLiteral("state"))
         : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
             + QStringLiteral("/velora-virtualcard/%1-%2.state").arg(settings.model, serial);
+    // An empty name (also what a name beginning with a zero byte comes to) names no file to keep the block in.
+    if (options->statePath.isEmpty()) {
+        *error = QStringLiteral("--state takes the name of a file");
+        return false;
+    }
     options->log = parser.isSet(QStringLiteral("log"));
     options->trace = parser.isSet(QStringLiteral("trace"));
     settings.chipSilent = parser.isSet(QStringLiteral("chip-silent"));

@@ -331,6 +331,7 @@ void TestVirtualCard::commandLine()
         {QStringLiteral("--fail"), QStringLiteral("Config_FastI2C_ById:0")},
         {QStringLiteral("--fail"), QStringLiteral("SetEQ_ById:5")},
         {QStringLiteral("--fail"), QStringLiteral("Config_FastI2C_ById:5:never")},
+        {QStringLiteral("--state"), QString()},  // found by fuzzing: no file to keep the block in
         {QStringLiteral("--no-such-option")},
         {QStringLiteral("stray")},
     };
