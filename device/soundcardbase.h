@@ -46,12 +46,16 @@ public slots:
     QString getSNCode();
     bool getAllParaIsChange();
     QVariantMap getAllPara();
+    // Reads everything like getAllParaIsChange, but keeps the mutes as the card holds them: a command
+    // that changes one value must not unmute the card behind the user's back.
+    bool readKeepingMutes();
     QString getDevType();
     QString getInputDevName();
 
 private:
     void setByte(unsigned char &byte, int value);
     void setBands(const QList<int> &values);
+    bool readAll(bool keepMutes);
 
     Communication m_comm;
     QString m_devType;
