@@ -3,6 +3,7 @@
 #include "app/errorbox.h"
 #include "app/mainwidget.h"
 #include "app/singleinstance.h"
+#include "cli/commandmessage.h"
 #include "cli/commandparser.h"
 #include "cli/headlesscommand.h"
 #include "settings/configfile.h"
@@ -14,6 +15,11 @@
 #include <memory>
 
 namespace {
+
+const QString instanceKey = QStringLiteral("veloraKey05");
+// The running window carries a command out on the GUI thread, a few card transfers at most; one that
+// has not answered by then is reported rather than waited for.
+constexpr int windowAnswerMs = 5000;
 
 void setIdentity()
 {
@@ -34,6 +40,46 @@ void commandMessages(QtMsgType type, const QMessageLogContext &, const QString &
 {
     if (type != QtDebugMsg && type != QtInfoMsg)
         std::fprintf(stderr, "velora: %s\n", text.toLocal8Bit().constData());
+}
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// To the running window when there is one (a listing needs none), to the card itself otherwise.
+int carryOut(const CardCommand &command)
+{
+    if (command.action == CardCommand::ListCards)
+        return HeadlessCommand::run(command);
+    QByteArray reply;
+    switch (SingleInstance::sendCommand(instanceKey, CommandMessage::request(command), &reply, windowAnswerMs)) {
+    case SingleInstance::Delivery::NoWindow:
+        return HeadlessCommand::run(command);
+    case SingleInstance::Delivery::Answered: {
+        CommandAnswer answer;
+        if (CommandMessage::readAnswer(reply, &answer)) {
+            print(stdout, answer.out);
+            print(stderr, answer.err);
+            return answer.exitCode;
+        }
+        break;
+    }
+    case SingleInstance::Delivery::NoAnswer:
+        break;
+    }
+    print(stderr, QCoreApplication::translate("main", "velora: 正在运行的窗口没有回答命令（没有响应或版本不同）\n"));
+    return CommandExit::cardFailed;
+}
+
+// The running window's side: a request it cannot read is refused, never guessed at.
+QByteArray answerCommand(MainWidget *window, const QByteArray &request)
+{
+    CardCommand command;
+    if (!CommandMessage::readRequest(request, &command))
+        return CommandMessage::answer(
+            {CommandExit::usage, {}, QCoreApplication::translate("main", "velora: 正在运行的窗口不理解这个命令（版本不同）\n")});
+    return CommandMessage::answer(window->runCommand(command));
 }
 
 // A start that names a command: the command is read and checked with the application object in place
@@ -59,7 +105,7 @@ int runCommandLine(char *program, const QStringList &arguments)
         std::fputs(CommandParser::versionText().toLocal8Bit().constData(), stdout);
         return CommandExit::done;
     case CommandParser::Command:
-        return HeadlessCommand::run(parser.command());
+        return carryOut(parser.command());
     default:
         std::fprintf(stderr, "velora: %s\n%s\n", parser.errorText().toLocal8Bit().constData(),
                      CommandParser::usageHint().toLocal8Bit().constData());
@@ -78,7 +124,7 @@ int main(int argc, char *argv[])
         return runCommandLine(argv[0], arguments);
 
     SingleInstance instance;
-    if (instance.isRunning(QStringLiteral("veloraKey05")))
+    if (instance.isRunning(instanceKey))
         return 0;
 
     QApplication app(argc, argv);
@@ -91,6 +137,8 @@ int main(int argc, char *argv[])
     auto window = std::make_unique<MainWidget>();
     window->show();
     QObject::connect(&instance, &SingleInstance::activationRequested, window.get(), &MainWidget::bringToFront);
+    MainWidget *shown = window.get();
+    instance.setCommandHandler([shown](const QByteArray &request) { return answerCommand(shown, request); });
     instance.publishWindow(window->winId());
 
     return app.exec();

@@ -2,6 +2,7 @@
 
 #include "powerlog.h"
 #include "takeguard.h"
+#include "windowcommand.h"
 #include "settings/configfile.h"
 #include "settings/trans.h"
 #include "device/detectiondevice.h"
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QQuickWidget>
 #include <QScreen>
 #include <QTimer>
@@ -284,4 +286,12 @@ void MainWidget::mouseReleaseEvent(QMouseEvent *)
     qDebug() << "===logicalDotsPerInch=====" << screen->logicalDotsPerInch();
     emit screenChanged();
     relayout();
+}
+
+CommandAnswer MainWidget::runCommand(const CardCommand &command)
+{
+    QObject *page = m_sceneWidget && m_sceneWidget->rootObject()
+                        ? m_sceneWidget->rootObject()->findChild<QObject *>(QStringLiteral("pageZq05"))
+                        : nullptr;
+    return WindowCommand::run(command, page, m_soundCard);
 }

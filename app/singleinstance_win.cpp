@@ -16,3 +16,9 @@ void SingleInstance::listen()
 {
     // Requests arrive as window messages to the main window itself.
 }
+
+SingleInstance::Delivery SingleInstance::sendCommand(const QString &, const QByteArray &, QByteArray *, int)
+{
+    // Commands do not travel to a window here yet: the command runs against the card itself.
+    return Delivery::NoWindow;
+}

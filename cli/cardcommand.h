@@ -28,6 +28,14 @@ struct CardCommand
     static bool fromJson(const QJsonObject &object, CardCommand *command);
 };
 
+// What a command prints and how it ends, wherever it was carried out.
+struct CommandAnswer
+{
+    int exitCode = 0;
+    QString out;
+    QString err;
+};
+
 // Exit codes of a command.
 namespace CommandExit {
 constexpr int done = 0;

@@ -19,6 +19,8 @@ public:
 
     // The card has gone: stop touching it until the next complete read.
     void clearReady();
+    // Read completely since the card last arrived: the setters reach the card.
+    bool isReady() const { return m_isReady; }
     // Looks up the audio input of the card with these USB ids; getInputDevName() then names it, or
     // "Default" when the card has none of its own.
     void findInputDev(int vid, int pid);

@@ -1,11 +1,14 @@
-// The command line of the real velora binary, with no window running, against real virtual card
-// processes: what reaches the card (its --log lines), what the command prints, and its exit code.
+// The command line of the real velora binary against real virtual card processes, with no window
+// running and with a real window: what reaches the card (its --log lines), what the command prints,
+// and its exit code.
 
 #include "virtualcardprocess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QSettings>
 #include <QtTest>
 
@@ -80,12 +83,19 @@ private slots:
     void commandsAtTheSameMomentAreBothCarriedOut();
     void listCardsNamesEveryCard();
 
+    void theWindowCarriesOutTheCommandAsItsClicksWould();
+    void aCardFailureInTheWindowIsAnsweredNotBoxed();
+    void aWindowThatDoesNotAnswerIsGivenUpOn();
+
 private:
+    // Starts the real window and waits until it has read the plugged-in card.
+    void startWindow();
     void plugIn(const QStringList &options = {});
     QStringList newWrites() { return writes(m_card->takeLogLines()); }
 
     std::unique_ptr<QTemporaryDir> m_stateDir;
     std::unique_ptr<VirtualCardProcess> m_card;
+    std::unique_ptr<QProcess> m_window;
 };
 
 void TestCommandLine::init()
@@ -95,7 +105,23 @@ void TestCommandLine::init()
 
 void TestCommandLine::cleanup()
 {
+    if (m_window) {
+        m_window->kill();
+        m_window->waitForFinished(5000);
+        m_window.reset();
+    }
     m_card.reset();
+}
+
+void TestCommandLine::startWindow()
+{
+    m_window.reset(new QProcess);
+    m_window->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_window->start(QStringLiteral(VELORA_BINARY_DIR "/velora"), QStringList());
+    QVERIFY(m_window->waitForStarted(5000));
+    // The window reads the card 3 s after its arrival.
+    QStringList lines;
+    QTRY_VERIFY_WITH_TIMEOUT(!(lines += m_card->takeLogLines()).filter(QRegularExpression("^read 52:F0 ")).isEmpty(), 15000);
 }
 
 void TestCommandLine::plugIn(const QStringList &options)
@@ -276,6 +302,86 @@ void TestCommandLine::listCardsNamesEveryCard()
     QCOMPARE(models, (QStringList{"zq05", "zq06"}));
     // Listing touches no card.
     QCOMPARE(newWrites(), QStringList());
+}
+
+void TestCommandLine::theWindowCarriesOutTheCommandAsItsClicksWould()
+{
+    plugIn();
+    startWindow();
+    // The window's own read left both mutes off (its switches start off): the toggle turns it on.
+    Run run = velora({"--mic-mute", "toggle"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());
+    // The window wrote it from what it holds; a command on its own would have read the card first.
+    const QStringList lines = m_card->takeLogLines();
+    QCOMPARE(writes(lines), QStringList{"00 00 01 21 1D 23 1C 11"});
+    QCOMPARE(lines.filter(QRegularExpression("^read ")), QStringList());
+    QCOMPARE(velora({"--mic-mute", "toggle"}).exitCode, 0);
+    QCOMPARE(newWrites(), QStringList{"00 00 00 21 1D 23 1C 11"});
+    // A style is checked on the page, so a band changed next is stored into it, as a slider would.
+    QCOMPARE(velora({"--style", "jazz"}).exitCode, 0);
+    QCOMPARE(velora({"--eq", "300=20"}).exitCode, 0);
+    QCOMPARE(newWrites(), (QStringList{"00 00 00 1A 1F 24 1F 1A", "00 00 00 1A 14 24 1F 1A"}));
+    const QSettings ini(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                            + "/Norvane/velora/config/setting.ini",
+                        QSettings::IniFormat);
+    QCOMPARE(ini.value("knightConfig/300Hz").toInt(), 20);
+    run = velora({"--status", "--json"});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject status = statusOf(run);
+    QCOMPARE(status.value("style"), QJsonValue(2));
+    QCOMPARE(status.value("bands"), QJsonValue(bands(26, 20, 36, 31, 26)));
+    QCOMPARE(status.value("serial"), QJsonValue("VC05000000001"));
+    // Two commands at once: the window takes them one after the other.
+    QProcess first;
+    QProcess second;
+    first.start(QStringLiteral(VELORA_BINARY_DIR "/velora"), {"--play-mute", "on"});
+    second.start(QStringLiteral(VELORA_BINARY_DIR "/velora"), {"--eq", "60=1"});
+    QVERIFY(first.waitForFinished(15000) && second.waitForFinished(15000));
+    QCOMPARE(first.exitCode() + second.exitCode(), 0);
+    QCOMPARE(newWrites().size(), 2);
+    const QJsonObject after = statusOf(velora({"--status", "--json"}));
+    QCOMPARE(after.value("playMute"), QJsonValue(true));
+    QCOMPARE(after.value("bands"), QJsonValue(bands(1, 20, 36, 31, 26)));
+    // The window is still the one running copy: a plain start still just brings it to the front.
+    QCOMPARE(velora({}).exitCode, 0);
+    QCOMPARE(m_window->state(), QProcess::Running);
+}
+
+void TestCommandLine::aCardFailureInTheWindowIsAnsweredNotBoxed()
+{
+    // The window's arrival read passes; the first write fails once.
+    plugIn({"--fail", "Fast_WriteI2C_ById:24"});
+    startWindow();
+    const Run run = velora({"--play-mute", "on"});
+    QCOMPARE(run.exitCode, 3);
+    QCOMPARE(run.err, QStringLiteral("velora: writeData fnDLL3S_Fast_WriteI2C_ById fail:   return24\n"));
+    QCOMPARE(newWrites(), QStringList());
+    // No box holds the window: the next command is answered at once.
+    QCOMPARE(velora({"--mic-mute", "on"}).exitCode, 0);
+    QCOMPARE(newWrites(), QStringList{"00 01 01 21 1D 23 1C 11"});
+}
+
+void TestCommandLine::aWindowThatDoesNotAnswerIsGivenUpOn()
+{
+    plugIn();
+    // A stand-in for the running copy that takes the connection and never answers.
+    QLocalServer silent;
+    QLocalServer::removeServer(QStringLiteral("veloraKey05")); // left by the window killed before
+    QVERIFY(silent.listen(QStringLiteral("veloraKey05")));
+    QList<QLocalSocket *> held;
+    connect(&silent, &QLocalServer::newConnection, this, [&] { held.append(silent.nextPendingConnection()); });
+    QProcess command;
+    QElapsedTimer clock;
+    clock.start();
+    command.start(QStringLiteral(VELORA_BINARY_DIR "/velora"), {"--mic-mute", "toggle"});
+    QTRY_COMPARE_WITH_TIMEOUT(command.state(), QProcess::NotRunning, 10000);
+    QVERIFY(clock.elapsed() >= 4500);
+    QCOMPARE(command.exitCode(), 3);
+    QCOMPARE(QString::fromLocal8Bit(command.readAllStandardError()).count('\n'), 1);
+    // It did not go round the window to the card either.
+    QCOMPARE(newWrites(), QStringList());
+    QCOMPARE(held.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
