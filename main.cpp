@@ -7,6 +7,7 @@
 #include "cli/commandparser.h"
 #include "cli/headlesscommand.h"
 #include "settings/configfile.h"
+#include "settings/trans.h"
 
 #include <QApplication>
 #include <QtDebug>
@@ -35,10 +36,11 @@ QStringList styleNames()
     return names;
 }
 
-// A command's output is its answer alone: the model's debug lines stay out of it.
+// A command's output is its answer alone: the model's debug lines and Qt's warnings about the
+// environment stay out of it; what went wrong with the card is printed by the command itself.
 void commandMessages(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
-    if (type != QtDebugMsg && type != QtInfoMsg)
+    if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "velora: %s\n", text.toLocal8Bit().constData());
 }
 
@@ -96,6 +98,9 @@ int runCommandLine(char *program, const QStringList &arguments)
     char *qtArgv[] = {program, nullptr};
     QApplication app(qtArgc, qtArgv);
     setIdentity();
+    // The language the window would show: the user's choice, else the system's.
+    Trans language(nullptr, nullptr);
+    language.reTrans(language.getLanguage());
     CommandParser parser(styleNames);
     switch (parser.parse(arguments)) {
     case CommandParser::Help:

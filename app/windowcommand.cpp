@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WindowCommand", text);
-}
-
 // An item of the page by its object name. The presets and bands are made by Repeaters, whose items
 // are only in the tree of visual children, not among the page's QObject children.
 QObject *item(QObject *page, const QString &name)
@@ -99,7 +94,7 @@ CommandAnswer WindowCommand::run(const CardCommand &command, QObject *page, Soun
     CommandAnswer answer;
     if (!card || !card->isReady() || !page) {
         answer.exitCode = CommandExit::noCard;
-        answer.err = tr("velora: 没有找到声卡\n");
+        answer.err = QCoreApplication::translate("WindowCommand", "velora: 没有找到声卡\n");
         return answer;
     }
     const ErrorPrompt::Presenter previous = ErrorPrompt::setPresenter([&answer](const QString &, const QString &text) {

@@ -12,14 +12,9 @@ namespace {
 // The one version of the JSON answers; a field is only ever added, never renamed or retyped.
 constexpr int jsonVersion = 1;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CardRunner", text);
-}
-
 QString onOff(bool on)
 {
-    return on ? tr("开") : tr("关");
+    return on ? QCoreApplication::translate("CardRunner", "开") : QCoreApplication::translate("CardRunner", "关");
 }
 
 } // namespace
@@ -81,11 +76,11 @@ QString CardRunner::statusText(const QJsonObject &status)
     for (int hertz : CardCommand::bandHertz)
         bandTexts << QStringLiteral("%1=%2").arg(hertz).arg(bands.value(QString::number(hertz)).toInt());
     const QJsonValue style = status.value(QStringLiteral("style"));
-    return tr("型号：%1\n序列号：%2\n固件：%3\n已连接：%4\n麦克风静音：%5\n播放静音：%6\n频段：%7\n风格：%8\n")
+    return QCoreApplication::translate("CardRunner", "型号：%1\n序列号：%2\n固件：%3\n已连接：%4\n麦克风静音：%5\n播放静音：%6\n频段：%7\n风格：%8\n")
         .arg(status.value(QStringLiteral("model")).toString(), status.value(QStringLiteral("serial")).toString(),
              status.value(QStringLiteral("firmware")).toString(), onOff(status.value(QStringLiteral("connected")).toBool()),
              onOff(status.value(QStringLiteral("micMute")).toBool()), onOff(status.value(QStringLiteral("playMute")).toBool()),
-             bandTexts.join(QLatin1Char(' ')), style.isNull() ? tr("未知") : QString::number(style.toInt()));
+             bandTexts.join(QLatin1Char(' ')), style.isNull() ? QCoreApplication::translate("CardRunner", "未知") : QString::number(style.toInt()));
 }
 
 QJsonArray CardRunner::cards(const QStringList &deviceTexts)

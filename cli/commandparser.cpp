@@ -192,12 +192,12 @@ QString CommandParser::helpText()
     return parser.helpText() + tr("\n退出码：\n  0   完成\n  2   没有声卡\n  3   声卡拒绝或失败（原因输出到 stderr）\n"
                                   "  64  选项或值无效\n")
            + tr("\n--status --json 输出一个对象（字段名固定，不翻译）：\n")
-           + QStringLiteral("  {\"version\":1,\"model\":\"zq05\",\"serial\":\"...\",\"firmware\":\"...\",\"connected\":true,\n"
-                            "   \"micMute\":false,\"playMute\":false,\n"
-                            "   \"bands\":{\"60\":33,\"300\":29,\"1200\":35,\"3600\":28,\"12000\":17},\"style\":null}\n")
+           + QStringLiteral("  {\"bands\":{\"1200\":35,\"12000\":17,\"300\":29,\"3600\":28,\"60\":33},\"connected\":true,\n"
+                            "   \"firmware\":\"VC-2.14\",\"micMute\":false,\"model\":\"zq05\",\"playMute\":false,\n"
+                            "   \"serial\":\"VC05000000001\",\"style\":null,\"version\":1}\n")
            + tr("  style 为选中的风格 0..3，未知时为 null。\n")
            + tr("--list-cards --json 输出一个数组，每个声卡一个对象：\n")
-           + QStringLiteral("  [{\"model\":\"zq05\",\"vendorId\":\"0C76\",\"productId\":\"1000\",\"device\":\"...\"}]\n");
+           + QStringLiteral("  [{\"device\":\"...\",\"model\":\"zq05\",\"productId\":\"1000\",\"vendorId\":\"0C76\"}]\n");
 }
 
 QString CommandParser::versionText()

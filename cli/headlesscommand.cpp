@@ -18,11 +18,6 @@ namespace {
 // other's; one at a time, each waits this long for the other.
 constexpr int lockWaitMs = 5000;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("HeadlessCommand", text);
-}
-
 void print(FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -76,13 +71,13 @@ int HeadlessCommand::run(const CardCommand &command)
         return CommandExit::done;
     }
     if (!found) {
-        print(stderr, tr("velora: 没有找到声卡\n"));
+        print(stderr, QCoreApplication::translate("HeadlessCommand", "velora: 没有找到声卡\n"));
         return CommandExit::noCard;
     }
 
     QLockFile lock(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/velora-command.lock"));
     if (!lock.tryLock(lockWaitMs)) {
-        print(stderr, tr("velora: 另一个命令正在使用声卡\n"));
+        print(stderr, QCoreApplication::translate("HeadlessCommand", "velora: 另一个命令正在使用声卡\n"));
         return CommandExit::cardFailed;
     }
     SoundCardBase model;

@@ -24,9 +24,16 @@ struct Run
 };
 
 // The velora binary with these arguments; a command that does not end in time fails the test.
-Run velora(const QStringList &arguments)
+Run velora(const QStringList &arguments, const QString &language = QString())
 {
     QProcess process;
+    if (!language.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("LC_ALL");
+        environment.remove("LC_MESSAGES");
+        environment.insert("LANG", language);
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(VELORA_BINARY_DIR "/velora"), arguments);
     Run run;
     if (!process.waitForFinished(15000)) {
@@ -73,6 +80,7 @@ private slots:
     void cleanup();
 
     void helpAndVersion();
+    void textsForPeopleFollowTheLanguage();
     void badCommandsAreRefusedBeforeAnythingIsSent_data();
     void badCommandsAreRefusedBeforeAnythingIsSent();
     void withoutACardTheCommandSaysSo();
@@ -142,6 +150,18 @@ void TestCommandLine::helpAndVersion()
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out, QStringLiteral("velora 1.0.0.2\n"));
     QCOMPARE(version.err, QString());
+}
+
+void TestCommandLine::textsForPeopleFollowTheLanguage()
+{
+    const Run chinese = velora({"--mic-mute", "loud"}, "zh_CN.UTF-8");
+    QCOMPARE(chinese.exitCode, 64);
+    QVERIFY2(chinese.err.contains(QStringLiteral("用法：")), qPrintable(chinese.err));
+    const Run english = velora({"--mic-mute", "loud"}, "en_US.UTF-8");
+    QCOMPARE(english.exitCode, 64);
+    QVERIFY2(english.err.contains(QStringLiteral("Expected on, off or toggle: loud\nUsage: ")), qPrintable(english.err));
+    // The JSON is the same in every language.
+    QCOMPARE(velora({"--list-cards", "--json"}, "zh_CN.UTF-8").out, QStringLiteral("[]\n"));
 }
 
 void TestCommandLine::badCommandsAreRefusedBeforeAnythingIsSent_data()
