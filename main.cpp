@@ -74,16 +74,6 @@ int carryOut(const CardCommand &command)
     return CommandExit::cardFailed;
 }
 
-// The running window's side: a request it cannot read is refused, never guessed at.
-QByteArray answerCommand(MainWidget *window, const QByteArray &request)
-{
-    CardCommand command;
-    if (!CommandMessage::readRequest(request, &command))
-        return CommandMessage::answer(
-            {CommandExit::usage, {}, QCoreApplication::translate("main", "velora: 正在运行的窗口不理解这个命令（版本不同）\n")});
-    return CommandMessage::answer(window->runCommand(command));
-}
-
 // A start that names a command: the command is read and checked with the application object in place
 // (the user's style names come from the settings store), then carried out.
 int runCommandLine(char *program, const QStringList &arguments)
@@ -143,7 +133,7 @@ int main(int argc, char *argv[])
     window->show();
     QObject::connect(&instance, &SingleInstance::activationRequested, window.get(), &MainWidget::bringToFront);
     MainWidget *shown = window.get();
-    instance.setCommandHandler([shown](const QByteArray &request) { return answerCommand(shown, request); });
+    instance.setCommandHandler([shown](const QByteArray &request) { return shown->answerRequest(request); });
     instance.publishWindow(window->winId());
 
     return app.exec();

@@ -3,6 +3,7 @@
 #include "powerlog.h"
 #include "takeguard.h"
 #include "windowcommand.h"
+#include "cli/commandmessage.h"
 #include "settings/configfile.h"
 #include "settings/trans.h"
 #include "device/detectiondevice.h"
@@ -294,4 +295,14 @@ CommandAnswer MainWidget::runCommand(const CardCommand &command)
                         ? m_sceneWidget->rootObject()->findChild<QObject *>(QStringLiteral("pageZq05"))
                         : nullptr;
     return WindowCommand::run(command, page, m_soundCard);
+}
+
+// A request that cannot be read (another version) is refused, never guessed at.
+QByteArray MainWidget::answerRequest(const QByteArray &request)
+{
+    CardCommand command;
+    if (!CommandMessage::readRequest(request, &command))
+        return CommandMessage::answer(
+            {CommandExit::usage, {}, QCoreApplication::translate("main", "velora: 正在运行的窗口不理解这个命令（版本不同）\n")});
+    return CommandMessage::answer(runCommand(command));
 }

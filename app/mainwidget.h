@@ -37,6 +37,8 @@ public:
 
     // Carries out a command from the command line on the control page, as its clicks would.
     CommandAnswer runCommand(const CardCommand &command);
+    // The same for a command message from another process: its answer message.
+    QByteArray answerRequest(const QByteArray &request);
 
 public slots:
     QString getSoftVersion();

@@ -17,6 +17,8 @@ public:
     // The data tag of a command from the command line: its data is a command message, and the window
     // answers it. A window that does not know the tag drops it without effect.
     static constexpr quint32 commandTag = 10087;
+    // Where a window message carries the request, the answer comes back as a message with this tag.
+    static constexpr quint32 answerTag = 10088;
 
     enum class Delivery { NoWindow, Answered, NoAnswer };
 

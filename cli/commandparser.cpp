@@ -202,7 +202,8 @@ QString CommandParser::helpText()
 
 QString CommandParser::versionText()
 {
-    return QStringLiteral("velora " VELORA_VERSION "\n");
+    return QString::asprintf("velora %d.%d.%d.%d\n", VELORA_VERSION_MAJOR, VELORA_VERSION_MINOR, VELORA_VERSION_PATCH,
+                             VELORA_VERSION_TWEAK);
 }
 
 QString CommandParser::usageHint()
