@@ -38,14 +38,13 @@ bool CommandParser::namesAnOption(const QStringList &arguments)
 {
     const Options options;
     QStringList names;
-    for (const QCommandLineOption &option : options.all())
-        names += option.names();
+    for (const QCommandLineOption &option : options.all()) {
+        // Long names only with two dashes: Qt's own "-style" for the window stays Qt's.
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    }
     for (int i = 1; i < arguments.size(); ++i) {
-        QString word = arguments.at(i);
-        if (!word.startsWith(QLatin1Char('-')))
-            continue;
-        word = word.mid(word.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
-        if (names.contains(word))
+        if (names.contains(arguments.at(i).section(QLatin1Char('='), 0, 0)))
             return true;
     }
     return false;

@@ -363,8 +363,10 @@ void TestCommandLine::theWindowCarriesOutTheCommandAsItsClicksWould()
     const QJsonObject after = statusOf(velora({"--status", "--json"}));
     QCOMPARE(after.value("playMute"), QJsonValue(true));
     QCOMPARE(after.value("bands"), QJsonValue(bands(1, 20, 36, 31, 26)));
-    // The window is still the one running copy: a plain start still just brings it to the front.
+    // The window is still the one running copy: a plain start still just brings it to the front, and
+    // Qt's own options (a widget style) do not make a start a command.
     QCOMPARE(velora({}).exitCode, 0);
+    QCOMPARE(velora({"-style", "fusion"}).exitCode, 0);
     QCOMPARE(m_window->state(), QProcess::Running);
 }
 
