@@ -3,21 +3,127 @@
 #include "app/errorbox.h"
 #include "app/mainwidget.h"
 #include "app/singleinstance.h"
+#include "cli/commandmessage.h"
+#include "cli/commandparser.h"
+#include "cli/headlesscommand.h"
+#include "settings/configfile.h"
+#include "settings/trans.h"
 
 #include <QApplication>
 #include <QtDebug>
 
+#include <cstdio>
 #include <memory>
+
+namespace {
+
+const QString instanceKey = QStringLiteral("veloraKey05");
+// The running window carries a command out on the GUI thread, a few card transfers at most; one that
+// has not answered by then is reported rather than waited for.
+constexpr int windowAnswerMs = 5000;
+
+void setIdentity()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("velora"));
+}
+
+QStringList styleNames()
+{
+    QStringList names;
+    for (int i = 0; i < 4; ++i)
+        names.append(ConfigFile::instance()->getCustomText(i));
+    return names;
+}
+
+// A command's output is its answer alone: the model's debug lines and Qt's warnings about the
+// environment stay out of it; what went wrong with the card is printed by the command itself.
+void commandMessages(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "velora: %s\n", text.toLocal8Bit().constData());
+}
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// To the running window when there is one (a listing needs none), to the card itself otherwise.
+int carryOut(const CardCommand &command)
+{
+    if (command.action == CardCommand::ListCards)
+        return HeadlessCommand::run(command);
+    QByteArray reply;
+    switch (SingleInstance::sendCommand(instanceKey, CommandMessage::request(command), &reply, windowAnswerMs)) {
+    case SingleInstance::Delivery::NoWindow:
+        return HeadlessCommand::run(command);
+    case SingleInstance::Delivery::Answered: {
+        CommandAnswer answer;
+        if (CommandMessage::readAnswer(reply, &answer)) {
+            print(stdout, answer.out);
+            print(stderr, answer.err);
+            return answer.exitCode;
+        }
+        break;
+    }
+    case SingleInstance::Delivery::NoAnswer:
+        break;
+    }
+    print(stderr, QCoreApplication::translate("main", "velora: 正在运行的窗口没有回答命令（没有响应或版本不同）\n"));
+    return CommandExit::cardFailed;
+}
+
+// A start that names a command: the command is read and checked with the application object in place
+// (the user's style names come from the settings store), then carried out.
+int runCommandLine(char *program, const QStringList &arguments)
+{
+    qInstallMessageHandler(commandMessages);
+#ifndef Q_OS_WIN
+    // A command shows nothing: it must work from a script with no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    // Qt sees none of the arguments: it would take "--style" for its own widget style.
+    int qtArgc = 1;
+    char *qtArgv[] = {program, nullptr};
+    QApplication app(qtArgc, qtArgv);
+    setIdentity();
+    // The language the window would show: the user's choice, else the system's.
+    Trans language(nullptr, nullptr);
+    language.reTrans(language.getLanguage());
+    CommandParser parser(styleNames);
+    switch (parser.parse(arguments)) {
+    case CommandParser::Help:
+        std::fputs(CommandParser::helpText().toLocal8Bit().constData(), stdout);
+        return CommandExit::done;
+    case CommandParser::Version:
+        std::fputs(CommandParser::versionText().toLocal8Bit().constData(), stdout);
+        return CommandExit::done;
+    case CommandParser::Command:
+        return carryOut(parser.command());
+    default:
+        std::fprintf(stderr, "velora: %s\n%s\n", parser.errorText().toLocal8Bit().constData(),
+                     CommandParser::usageHint().toLocal8Bit().constData());
+        return CommandExit::usage;
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (CommandParser::namesAnOption(arguments))
+        return runCommandLine(argv[0], arguments);
+
     SingleInstance instance;
-    if (instance.isRunning(QStringLiteral("veloraKey05")))
+    if (instance.isRunning(instanceKey))
         return 0;
 
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("velora"));
+    setIdentity();
     CrashDump::install();
     installLog(QStringLiteral("Log"), 1024, true);
     ErrorBox::install();
@@ -26,6 +132,8 @@ int main(int argc, char *argv[])
     auto window = std::make_unique<MainWidget>();
     window->show();
     QObject::connect(&instance, &SingleInstance::activationRequested, window.get(), &MainWidget::bringToFront);
+    MainWidget *shown = window.get();
+    instance.setCommandHandler([shown](const QByteArray &request) { return shown->answerRequest(request); });
     instance.publishWindow(window->winId());
 
     return app.exec();

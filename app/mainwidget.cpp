@@ -3,6 +3,8 @@
 #include "powerlog.h"
 #include "scenewidgetaccessible.h"
 #include "takeguard.h"
+#include "windowcommand.h"
+#include "cli/commandmessage.h"
 #include "settings/configfile.h"
 #include "settings/trans.h"
 #include "device/detectiondevice.h"
@@ -17,6 +19,7 @@
 #include <QMouseEvent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QQuickWidget>
 #include <QScreen>
 #include <QTimer>
@@ -305,4 +308,22 @@ void MainWidget::mouseReleaseEvent(QMouseEvent *)
     qDebug() << "===logicalDotsPerInch=====" << screen->logicalDotsPerInch();
     emit screenChanged();
     relayout();
+}
+
+CommandAnswer MainWidget::runCommand(const CardCommand &command)
+{
+    QObject *page = m_sceneWidget && m_sceneWidget->rootObject()
+                        ? m_sceneWidget->rootObject()->findChild<QObject *>(QStringLiteral("pageZq05"))
+                        : nullptr;
+    return WindowCommand::run(command, page, m_soundCard);
+}
+
+// A request that cannot be read (another version) is refused, never guessed at.
+QByteArray MainWidget::answerRequest(const QByteArray &request)
+{
+    CardCommand command;
+    if (!CommandMessage::readRequest(request, &command))
+        return CommandMessage::answer(
+            {CommandExit::usage, {}, QCoreApplication::translate("main", "velora: 正在运行的窗口不理解这个命令（版本不同）\n")});
+    return CommandMessage::answer(runCommand(command));
 }

@@ -1,6 +1,8 @@
 #ifndef MAINWIDGET_H
 #define MAINWIDGET_H
 
+#include "cli/cardcommand.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -32,6 +34,11 @@ public:
 
     // Shows the window normally and in front of the others: the answer to a second start.
     void bringToFront();
+
+    // Carries out a command from the command line on the control page, as its clicks would.
+    CommandAnswer runCommand(const CardCommand &command);
+    // The same for a command message from another process: its answer message.
+    QByteArray answerRequest(const QByteArray &request);
 
 public slots:
     QString getSoftVersion();

@@ -28,6 +28,14 @@ bool MainWidget::nativeEvent(const QByteArray &eventType, void *message, long *r
 {
     using win32shell::WindowEvent;
     const MSG *msg = static_cast<const MSG *>(message);
+    std::string request;
+    void *replyTo = nullptr;
+    if (win32shell::readCommand(msg->message, msg->wParam, msg->lParam, SingleInstance::commandTag, &request, &replyTo)) {
+        win32shell::sendAnswer(replyTo, SingleInstance::answerTag,
+                               answerRequest(QByteArray::fromStdString(request)).toStdString());
+        *result = TRUE;
+        return true;
+    }
     switch (win32shell::decodeWindowMessage(msg->message, msg->wParam, msg->lParam, SingleInstance::activationTag)) {
     case WindowEvent::Activation:
         bringToFront();
@@ -57,3 +65,4 @@ bool MainWidget::nativeEvent(const QByteArray &eventType, void *message, long *r
     }
     return QWidget::nativeEvent(eventType, message, result);
 }
+

@@ -38,3 +38,8 @@ void SingleInstance::publishWindow(quintptr handle)
     }
     m_segment.unlock();
 }
+
+void SingleInstance::setCommandHandler(std::function<QByteArray(const QByteArray &)> handler)
+{
+    m_commandHandler = std::move(handler);
+}

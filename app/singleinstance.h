@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QSharedMemory>
 
+#include <functional>
+
 // Keeps one running copy: the first copy owns a small shared segment holding its window handle; a later
 // start finds the segment, asks that window to come to the front and ends.
 class SingleInstance : public QObject
@@ -12,6 +14,13 @@ class SingleInstance : public QObject
 public:
     // The data tag of an activation request.
     static constexpr quint32 activationTag = 10086;
+    // The data tag of a command from the command line: its data is a command message, and the window
+    // answers it. A window that does not know the tag drops it without effect.
+    static constexpr quint32 commandTag = 10087;
+    // Where a window message carries the request, the answer comes back as a message with this tag.
+    static constexpr quint32 answerTag = 10088;
+
+    enum class Delivery { NoWindow, Answered, NoAnswer };
 
     explicit SingleInstance(QObject *parent = nullptr);
 
@@ -21,6 +30,12 @@ public:
 
     // Publishes the shown main window to later starts and begins taking their requests.
     void publishWindow(quintptr handle);
+
+    // The window's side of commands: the handler turns a request into its answer.
+    void setCommandHandler(std::function<QByteArray(const QByteArray &)> handler);
+    // The command's side: hands the request to the running window and waits at most timeoutMs for the
+    // answer. NoWindow when no copy takes requests.
+    static Delivery sendCommand(const QString &key, const QByteArray &request, QByteArray *answer, int timeoutMs);
 
 signals:
     // A later start asked this copy's window to come to the front.
@@ -32,6 +47,7 @@ private:
     void listen();
 
     QSharedMemory m_segment;
+    std::function<QByteArray(const QByteArray &)> m_commandHandler;
 };
 
 #endif

@@ -1,17 +1,51 @@
 #include "singleinstance.h"
 
 #include <QDataStream>
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QtDebug>
 
 // The request travels over a local socket named after the segment, in the shape of the window message
 // a second start sends elsewhere: tag, size of the data, data (the value 1), each 32 bits, little-endian.
+// A command is the same header with the command tag and its message as the data; the window answers
+// on the same connection with the answer's size (32 bits, little-endian) and the answer.
 
 namespace {
 
 const int requestSize = 12;
+const int headerSize = 8;
 const int connectTimeoutMs = 1000;
+// Far above any command message; a larger size is taken for a foreign request.
+const quint32 maxCommandSize = 64 * 1024;
+
+QByteArray header(quint32 tag, quint32 size)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << tag << size;
+    return bytes;
+}
+
+// The answer as it travels: its size, then its bytes.
+QByteArray sized(const QByteArray &data)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint32(data.size());
+    return bytes + data;
+}
+
+quint32 word(const QByteArray &bytes, int at)
+{
+    QDataStream in(bytes.mid(at, 4));
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint32 value = 0;
+    in >> value;
+    return value;
+}
 
 QByteArray activationRequest()
 {
@@ -66,6 +100,19 @@ void SingleInstance::listen()
         while (QLocalSocket *socket = server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             const auto readRequest = [this, socket] {
+                if (socket->bytesAvailable() < headerSize)
+                    return;
+                const QByteArray head = socket->peek(headerSize);
+                const quint32 size = word(head, 4);
+                if (word(head, 0) == commandTag && m_commandHandler && size <= maxCommandSize) {
+                    if (socket->bytesAvailable() < headerSize + qint64(size))
+                        return;
+                    socket->read(headerSize);
+                    const QByteArray answer = m_commandHandler(socket->read(size));
+                    socket->write(sized(answer));
+                    socket->disconnectFromServer(); // after the answer has been written
+                    return;
+                }
                 if (socket->bytesAvailable() < requestSize)
                     return;
                 // Anything but the activation request is read and dropped without effect.
@@ -77,4 +124,33 @@ void SingleInstance::listen()
             readRequest(); // the request may have arrived with the connection
         }
     });
+}
+
+SingleInstance::Delivery SingleInstance::sendCommand(const QString &key, const QByteArray &request, QByteArray *answer,
+                                                     int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(key);
+    if (!socket.waitForConnected(connectTimeoutMs))
+        return Delivery::NoWindow;
+    socket.write(header(commandTag, quint32(request.size())) + request);
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray received;
+    const auto complete = [&received, answer] {
+        if (received.size() < 4 || received.size() < 4 + qint64(word(received, 0)))
+            return false;
+        *answer = received.mid(4, int(word(received, 0)));
+        return true;
+    };
+    while (!complete()) {
+        const qint64 left = timeoutMs - clock.elapsed();
+        // A window that closes the connection without an answer did not understand the request.
+        if (left <= 0 || !socket.waitForReadyRead(int(left))) {
+            received += socket.readAll();
+            return complete() ? Delivery::Answered : Delivery::NoAnswer;
+        }
+        received += socket.readAll();
+    }
+    return Delivery::Answered;
 }

@@ -2,6 +2,8 @@
 
 #include "win32shell.h"
 
+#include <cstring>
+
 void SingleInstance::clearStaleSegment()
 {
     // The system removes the segment with the last process holding it: nothing outlives a crash.
@@ -15,4 +17,29 @@ void SingleInstance::requestActivation(quint32 handle)
 void SingleInstance::listen()
 {
     // Requests arrive as window messages to the main window itself.
+}
+
+SingleInstance::Delivery SingleInstance::sendCommand(const QString &key, const QByteArray &request, QByteArray *answer,
+                                                     int timeoutMs)
+{
+    // The running copy's window handle, read from its segment without taking the segment over.
+    QSharedMemory segment(key);
+    if (!segment.attach(QSharedMemory::ReadOnly))
+        return Delivery::NoWindow;
+    quint32 handle = 0;
+    if (segment.lock()) {
+        if (const void *data = segment.constData())
+            std::memcpy(&handle, data, sizeof handle);
+        segment.unlock();
+    }
+    segment.detach();
+    std::string reply;
+    const auto delivery = win32shell::sendCommand(win32shell::windowFromStoredHandle(handle), commandTag, answerTag,
+                                                  request.toStdString(), &reply, unsigned(timeoutMs));
+    if (delivery == win32shell::CommandDelivery::NoWindow)
+        return Delivery::NoWindow;
+    if (delivery == win32shell::CommandDelivery::NoAnswer)
+        return Delivery::NoAnswer;
+    *answer = QByteArray::fromStdString(reply);
+    return Delivery::Answered;
 }

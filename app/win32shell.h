@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 struct _EXCEPTION_POINTERS;
 
@@ -20,6 +21,19 @@ void showInFront(void *window);
 // Sends the activation request (a copy-data message carrying tag and the value 1) to window, synchronously;
 // false when the handle names no window.
 bool sendActivation(void *window, unsigned long tag);
+
+// A command from the command line: WM_COPYDATA with the command tag and the request's bytes, its wParam
+// a message-only window of the sending process. The receiver answers while it handles the request, with
+// a WM_COPYDATA of the answer tag to that window; the sender waits at most timeoutMs in all.
+enum class CommandDelivery { NoWindow, Answered, NoAnswer };
+CommandDelivery sendCommand(void *window, unsigned long tag, unsigned long answerTag, const std::string &request,
+                            std::string *answer, unsigned timeoutMs);
+// The request of a WM_COPYDATA of the command tag and the window the answer goes to; false for any
+// other message.
+bool readCommand(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, unsigned long tag,
+                 std::string *request, void **replyTo);
+// False when the command's window has gone.
+bool sendAnswer(void *replyTo, unsigned long answerTag, const std::string &answer);
 
 // The window a handle kept in 4 bytes names. Window handles are 32-bit values that 64-bit Windows
 // sign-extends, so the value survives the single-instance segment in either word size.

@@ -70,6 +70,90 @@ bool sendActivation(void *window, unsigned long tag)
     return true;
 }
 
+namespace {
+
+struct AnswerBox
+{
+    unsigned long tag = 0;
+    std::string text;
+    bool received = false;
+};
+
+LRESULT CALLBACK answerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COPYDATA) {
+        auto *box = reinterpret_cast<AnswerBox *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        const auto *data = reinterpret_cast<const COPYDATASTRUCT *>(lParam);
+        if (box && data->dwData == box->tag) {
+            box->text.assign(static_cast<const char *>(data->lpData), data->cbData);
+            box->received = true;
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace
+
+CommandDelivery sendCommand(void *window, unsigned long tag, unsigned long answerTag, const std::string &request,
+                            std::string *answer, unsigned timeoutMs)
+{
+    HWND target = static_cast<HWND>(window);
+    if (!IsWindow(target))
+        return CommandDelivery::NoWindow;
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = answerProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"VeloraCommandAnswer";
+    RegisterClassW(&windowClass); // fails harmlessly when already registered
+    HWND replyTo = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   windowClass.hInstance, nullptr);
+    if (!replyTo)
+        return CommandDelivery::NoAnswer;
+    AnswerBox box;
+    box.tag = answerTag;
+    SetWindowLongPtrW(replyTo, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&box));
+    COPYDATASTRUCT data;
+    data.dwData = tag;
+    data.cbData = DWORD(request.size());
+    data.lpData = const_cast<char *>(request.data());
+    DWORD_PTR result = 0;
+    // The answer arrives as a sent message while this call waits, so it is delivered to replyTo here.
+    SendMessageTimeoutW(target, WM_COPYDATA, reinterpret_cast<WPARAM>(replyTo), reinterpret_cast<LPARAM>(&data),
+                        SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &result);
+    DestroyWindow(replyTo);
+    if (!box.received)
+        return CommandDelivery::NoAnswer;
+    *answer = box.text;
+    return CommandDelivery::Answered;
+}
+
+bool readCommand(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, unsigned long tag,
+                 std::string *request, void **replyTo)
+{
+    if (message != WM_COPYDATA || lParam == 0)
+        return false;
+    const auto *data = reinterpret_cast<const COPYDATASTRUCT *>(lParam);
+    if (data->dwData != tag || !IsWindow(reinterpret_cast<HWND>(wParam)))
+        return false;
+    request->assign(static_cast<const char *>(data->lpData), data->cbData);
+    *replyTo = reinterpret_cast<void *>(wParam);
+    return true;
+}
+
+bool sendAnswer(void *replyTo, unsigned long answerTag, const std::string &answer)
+{
+    HWND window = static_cast<HWND>(replyTo);
+    if (!IsWindow(window))
+        return false;
+    COPYDATASTRUCT data;
+    data.dwData = answerTag;
+    data.cbData = DWORD(answer.size());
+    data.lpData = const_cast<char *>(answer.data());
+    return SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) == TRUE;
+}
+
 void *windowFromStoredHandle(std::uint32_t handle)
 {
     return reinterpret_cast<void *>(static_cast<LONG_PTR>(static_cast<INT32>(handle)));

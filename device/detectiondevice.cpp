@@ -32,6 +32,8 @@ QString DetectionDevice::vendorProductKey(quint16 vid, quint16 pid)
 void DetectionDevice::interfaceArrived(const QString &deviceText)
 {
     const QString model = matchDevType(deviceText);
+    if (!model.isEmpty() && !m_present.contains(deviceText))
+        m_present.append(deviceText);
     if (model.isEmpty() || m_isPresent)
         return;
     m_isPresent = true;
@@ -41,6 +43,7 @@ void DetectionDevice::interfaceArrived(const QString &deviceText)
 void DetectionDevice::interfaceRemoved(const QString &deviceText)
 {
     const QString model = matchDevType(deviceText);
+    m_present.removeAll(deviceText);
     if (model.isEmpty() || !m_isPresent)
         return;
     m_isPresent = false;

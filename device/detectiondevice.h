@@ -2,6 +2,7 @@
 #define DETECTIONDEVICE_H
 
 #include <QMap>
+#include <QStringList>
 #include <QString>
 #include <QWidget>
 
@@ -22,6 +23,9 @@ public:
     QString matchDevType(const QString &text);
     // The vendor/product text of a device with these ids, as the table writes it: "VID_0C76&PID_1000".
     static QString vendorProductKey(quint16 vid, quint16 pid);
+    // The device texts of every supported card present, in arrival order; the signal reports only one
+    // card at a time, a listing wants them all.
+    QStringList presentDevices() const { return m_present; }
 
 signals:
     void s_devTypeAndState(QString devType, bool isDevArrival, int vid, int pid);
@@ -40,6 +44,7 @@ private:
 
     bool m_isPresent = false;
     QMap<QString, QString> m_devTable;
+    QStringList m_present;
     qint32 m_pid = 0;
     qint32 m_vid = 0;
     // Whatever the platform file needs to follow the bus (owned; children where they are objects).

@@ -137,6 +137,16 @@ QString SoundCardBase::getSNCode()
 
 bool SoundCardBase::getAllParaIsChange()
 {
+    return readAll(false);
+}
+
+bool SoundCardBase::readKeepingMutes()
+{
+    return readAll(true);
+}
+
+bool SoundCardBase::readAll(bool keepMutes)
+{
     unsigned char bytes[8] = {};
     // A card that could not be read is not taken for one holding zeros: the next change would write
     // them to every band.
@@ -147,8 +157,10 @@ bool SoundCardBase::getAllParaIsChange()
     ParameterBlock &block = ParameterBlock::instance();
     block.fromBytes(bytes);
     // The scene's mute switches always start off; the card learns it with the next write.
-    block.playMute = 0;
-    block.micMute = 0;
+    if (!keepMutes) {
+        block.playMute = 0;
+        block.micMute = 0;
+    }
     m_allPara = {{QStringLiteral("flag"), int(block.flag)},       {QStringLiteral("playMute"), int(block.playMute)},
                  {QStringLiteral("micMute"), int(block.micMute)}, {QStringLiteral("eQ60"), int(block.eQ60)},
                  {QStringLiteral("eQ300"), int(block.eQ300)},     {QStringLiteral("eQ1200"), int(block.eQ1200)},

@@ -19,6 +19,8 @@ public:
 
     // The card has gone: stop touching it until the next complete read.
     void clearReady();
+    // Read completely since the card last arrived: the setters reach the card.
+    bool isReady() const { return m_isReady; }
     // Looks up the audio input of the card with these USB ids; getInputDevName() then names it, or
     // "Default" when the card has none of its own.
     void findInputDev(int vid, int pid);
@@ -46,12 +48,16 @@ public slots:
     QString getSNCode();
     bool getAllParaIsChange();
     QVariantMap getAllPara();
+    // Reads everything like getAllParaIsChange, but keeps the mutes as the card holds them: a command
+    // that changes one value must not unmute the card behind the user's back.
+    bool readKeepingMutes();
     QString getDevType();
     QString getInputDevName();
 
 private:
     void setByte(unsigned char &byte, int value);
     void setBands(const QList<int> &values);
+    bool readAll(bool keepMutes);
 
     Communication m_comm;
     QString m_devType;

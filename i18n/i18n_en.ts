@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>CardRunner</name>
+    <message>
+        <source>开</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>型号：%1
+序列号：%2
+固件：%3
+已连接：%4
+麦克风静音：%5
+播放静音：%6
+频段：%7
+风格：%8
+</source>
+        <translation>Model: %1
+Serial number: %2
+Firmware: %3
+Connected: %4
+Microphone mute: %5
+Playback mute: %6
+Bands: %7
+Style: %8
+</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
     <name>ClipEditor</name>
     <message>
         <source>保存文件</source>
@@ -22,6 +57,117 @@
     <message>
         <source>导出到 %1 失败。</source>
         <translation>Exporting to %1 failed.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandParser</name>
+    <message>
+        <source>显示此帮助并退出。</source>
+        <translation>Shows this help and ends.</translation>
+    </message>
+    <message>
+        <source>显示版本并退出。</source>
+        <translation>Shows the version and ends.</translation>
+    </message>
+    <message>
+        <source>显示声卡的型号、序列号、固件版本、静音和五个频段。</source>
+        <translation>Shows the card's model, serial number, firmware version, mutes and five bands.</translation>
+    </message>
+    <message>
+        <source>与 --status 或 --list-cards 一起：以 JSON 输出。</source>
+        <translation>With --status or --list-cards: prints JSON.</translation>
+    </message>
+    <message>
+        <source>麦克风静音。</source>
+        <translation>Microphone mute.</translation>
+    </message>
+    <message>
+        <source>播放静音。</source>
+        <translation>Playback mute.</translation>
+    </message>
+    <message>
+        <source>应用均衡器风格：pop、dance、jazz、rock、自定义名称或 0..3。</source>
+        <translation>Applies an equalizer style: pop, dance, jazz, rock, a name you gave a style, or 0..3.</translation>
+    </message>
+    <message>
+        <source>设置频段，任意子集，值为 0..43：60=N,300=N,1200=N,3600=N,12000=N。</source>
+        <translation>Sets bands, any of them, each 0..43: 60=N,300=N,1200=N,3600=N,12000=N.</translation>
+    </message>
+    <message>
+        <source>恢复型号的出厂频段并取消静音。</source>
+        <translation>Restores the model's factory bands and unmutes.</translation>
+    </message>
+    <message>
+        <source>列出已连接的声卡。</source>
+        <translation>Lists the cards plugged in.</translation>
+    </message>
+    <message>
+        <source>多余的参数：%1</source>
+        <translation>Unexpected arguments: %1</translation>
+    </message>
+    <message>
+        <source>--json 只能与 --status 或 --list-cards 一起使用</source>
+        <translation>--json goes only with --status or --list-cards</translation>
+    </message>
+    <message>
+        <source>一次只能给一个命令</source>
+        <translation>Give one command at a time</translation>
+    </message>
+    <message>
+        <source>未知的风格：%1</source>
+        <translation>Unknown style: %1</translation>
+    </message>
+    <message>
+        <source>应为 on、off 或 toggle：%1</source>
+        <translation>Expected on, off or toggle: %1</translation>
+    </message>
+    <message>
+        <source>频段应为 60、300、1200、3600 或 12000，各一次，值为 0..43：%1</source>
+        <translation>Bands are 60, 300, 1200, 3600 or 12000, each once, with a value 0..43: %1</translation>
+    </message>
+    <message>
+        <source>Velora 声卡控制面板。不带选项时打开窗口；带一个命令时，命令交给正在运行的窗口执行，没有窗口时直接作用于声卡。</source>
+        <translation>Velora sound card control panel. Without options it opens the window; with a command, the running window carries it out, or, with no window, the command works on the card itself.</translation>
+    </message>
+    <message>
+        <source>
+退出码：
+  0   完成
+  2   没有声卡
+  3   声卡拒绝或失败（原因输出到 stderr）
+  64  选项或值无效
+</source>
+        <translation>
+Exit codes:
+  0   done
+  2   no card
+  3   the card refused or failed (the reason on stderr)
+  64  bad option or value
+</translation>
+    </message>
+    <message>
+        <source>
+--status --json 输出一个对象（字段名固定，不翻译）：
+</source>
+        <translation>
+--status --json prints one object (fixed field names, never translated):
+</translation>
+    </message>
+    <message>
+        <source>  style 为选中的风格 0..3，未知时为 null。
+</source>
+        <translation>  style is the checked style 0..3, or null when not known.
+</translation>
+    </message>
+    <message>
+        <source>--list-cards --json 输出一个数组，每个声卡一个对象：
+</source>
+        <translation>--list-cards --json prints an array, one object per card:
+</translation>
+    </message>
+    <message>
+        <source>用法：velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style 名称 | --eq 60=N,... | --original | --list-cards [--json]；详见 velora --help</source>
+        <translation>Usage: velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style name | --eq 60=N,... | --original | --list-cards [--json]; see velora --help</translation>
     </message>
 </context>
 <context>
@@ -88,6 +234,21 @@
     <message>
         <source>无法写入 %1。</source>
         <translation>%1 could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessCommand</name>
+    <message>
+        <source>velora: 没有找到声卡
+</source>
+        <translation>velora: no card found
+</translation>
+    </message>
+    <message>
+        <source>velora: 另一个命令正在使用声卡
+</source>
+        <translation>velora: another command is using the card
+</translation>
     </message>
 </context>
 <context>
@@ -354,6 +515,15 @@
     </message>
 </context>
 <context>
+    <name>WindowCommand</name>
+    <message>
+        <source>velora: 没有找到声卡
+</source>
+        <translation>velora: no card found
+</translation>
+    </message>
+</context>
+<context>
     <name>aboutPage</name>
     <message>
         <source>Velora PC控制面板 Win客户端</source>
@@ -440,6 +610,21 @@
     <message>
         <source>意见反馈</source>
         <translation>Feedback</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>velora: 正在运行的窗口没有回答命令（没有响应或版本不同）
+</source>
+        <translation>velora: the running window did not answer the command (not responding, or another version)
+</translation>
+    </message>
+    <message>
+        <source>velora: 正在运行的窗口不理解这个命令（版本不同）
+</source>
+        <translation>velora: the running window does not understand this command (another version)
+</translation>
     </message>
 </context>
 </TS>

@@ -7,8 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sources=()
-for dir in Qml LumenQuick recorder app settings; do
-  [ -d "$dir" ] && sources+=("$dir")
+for dir in Qml LumenQuick recorder app settings cli main.cpp; do
+  [ -e "$dir" ] && sources+=("$dir")
 done
 lupdate=$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)
 # No source locations: they change with every edit and would make the .ts files conflict needlessly.

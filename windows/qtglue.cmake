@@ -21,7 +21,7 @@ if(NOT EXISTS ${VELORA_QT_INCLUDE_DIR}/QtCore/qglobal.h OR NOT VELORA_HOST_UIC)
 endif()
 
 set(glue_sources ${VELORA_ROOT}/main.cpp)
-foreach(room app device settings recorder Qml LumenQuick image i18n)
+foreach(room app cli device settings recorder Qml LumenQuick image i18n)
   file(GLOB room_sources CONFIGURE_DEPENDS ${VELORA_ROOT}/${room}/*.cpp)
   list(FILTER room_sources EXCLUDE REGEX "_unix\\.cpp$")
   list(APPEND glue_sources ${room_sources})

@@ -21,6 +21,7 @@ endfunction()
 
 velora_win_test(tst_minidump)
 velora_win_test(tst_windowactivation)
+velora_win_test(tst_commandexchange)
 velora_win_test(tst_win32hid)
 velora_win_test(tst_win32audioinput)
 

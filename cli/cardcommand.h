@@ -1,0 +1,47 @@
+#ifndef CARDCOMMAND_H
+#define CARDCOMMAND_H
+
+#include <QJsonObject>
+#include <QMap>
+#include <QString>
+
+// One command for the card, checked and complete: what the command line asked for, in the form that
+// travels to a running window and that the runner carries out.
+struct CardCommand
+{
+    enum Action { Status, ListCards, MicMute, PlayMute, Style, Eq, Original };
+    enum Switch { Off, On, Toggle };
+
+    Action action = Status;
+    bool json = false;
+    Switch mute = Off;   // MicMute, PlayMute
+    int style = -1;      // Style: 0..3
+    QMap<int, int> bands; // Eq: band index 0..4 -> value 0..43
+
+    static constexpr int bandCount = 5;
+    static constexpr int maxBandValue = 43;
+    // The bands' names on the command line and in the JSON answers, in band order.
+    static const int bandHertz[bandCount];
+
+    // The message form; fromJson refuses (returns false) anything it does not fully understand.
+    QJsonObject toJson() const;
+    static bool fromJson(const QJsonObject &object, CardCommand *command);
+};
+
+// What a command prints and how it ends, wherever it was carried out.
+struct CommandAnswer
+{
+    int exitCode = 0;
+    QString out;
+    QString err;
+};
+
+// Exit codes of a command.
+namespace CommandExit {
+constexpr int done = 0;
+constexpr int noCard = 2;
+constexpr int cardFailed = 3;
+constexpr int usage = 64;
+} // namespace CommandExit
+
+#endif // CARDCOMMAND_H

@@ -1,0 +1,112 @@
+#include "cardrunner.h"
+
+#include "device/detectiondevice.h"
+#include "device/parameterblock.h"
+#include "device/soundcardbase.h"
+#include "device/virtualbus.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// The one version of the JSON answers; a field is only ever added, never renamed or retyped.
+constexpr int jsonVersion = 1;
+
+QString onOff(bool on)
+{
+    return on ? QCoreApplication::translate("CardRunner", "开") : QCoreApplication::translate("CardRunner", "关");
+}
+
+} // namespace
+
+void CardRunner::apply(SoundCardBase &model, const CardCommand &command)
+{
+    const ParameterBlock &block = ParameterBlock::instance();
+    const auto target = [&command](bool current) {
+        return command.mute == CardCommand::Toggle ? !current : command.mute == CardCommand::On;
+    };
+    switch (command.action) {
+    case CardCommand::MicMute:
+        model.setMicMute(target(block.micMute != 0));
+        break;
+    case CardCommand::PlayMute:
+        model.setPlayMute(target(block.playMute != 0));
+        break;
+    case CardCommand::Style:
+        model.setEqualizerEffect(command.style);
+        break;
+    case CardCommand::Eq: {
+        void (SoundCardBase::*const setters[])(int) = {&SoundCardBase::setSlider60, &SoundCardBase::setSlider300,
+                                                       &SoundCardBase::setSlider1_2k, &SoundCardBase::setSlider3_6k,
+                                                       &SoundCardBase::setSlider12k};
+        for (auto it = command.bands.cbegin(); it != command.bands.cend(); ++it)
+            (model.*setters[it.key()])(it.value());
+        break;
+    }
+    case CardCommand::Original:
+        model.setOriginal();
+        break;
+    default:
+        break;
+    }
+}
+
+QJsonObject CardRunner::status(SoundCardBase &model, bool connected, int style)
+{
+    const ParameterBlock &block = ParameterBlock::instance();
+    const unsigned char gains[] = {block.eQ60, block.eQ300, block.eQ1200, block.eQ3600, block.eQ12000};
+    QJsonObject bands;
+    for (int i = 0; i < CardCommand::bandCount; ++i)
+        bands.insert(QString::number(CardCommand::bandHertz[i]), int(gains[i]));
+    return {{QStringLiteral("version"), jsonVersion},
+            {QStringLiteral("model"), model.getDevType()},
+            {QStringLiteral("serial"), model.getSNCode()},
+            {QStringLiteral("firmware"), model.getFirmwareVer()},
+            {QStringLiteral("connected"), connected},
+            {QStringLiteral("micMute"), block.micMute != 0},
+            {QStringLiteral("playMute"), block.playMute != 0},
+            {QStringLiteral("bands"), bands},
+            {QStringLiteral("style"), style >= 0 ? QJsonValue(style) : QJsonValue()}};
+}
+
+QString CardRunner::statusText(const QJsonObject &status)
+{
+    const QJsonObject bands = status.value(QStringLiteral("bands")).toObject();
+    QStringList bandTexts;
+    for (int hertz : CardCommand::bandHertz)
+        bandTexts << QStringLiteral("%1=%2").arg(hertz).arg(bands.value(QString::number(hertz)).toInt());
+    const QJsonValue style = status.value(QStringLiteral("style"));
+    return QCoreApplication::translate("CardRunner", "型号：%1\n序列号：%2\n固件：%3\n已连接：%4\n麦克风静音：%5\n播放静音：%6\n频段：%7\n风格：%8\n")
+        .arg(status.value(QStringLiteral("model")).toString(), status.value(QStringLiteral("serial")).toString(),
+             status.value(QStringLiteral("firmware")).toString(), onOff(status.value(QStringLiteral("connected")).toBool()),
+             onOff(status.value(QStringLiteral("micMute")).toBool()), onOff(status.value(QStringLiteral("playMute")).toBool()),
+             bandTexts.join(QLatin1Char(' ')), style.isNull() ? QCoreApplication::translate("CardRunner", "未知") : QString::number(style.toInt()));
+}
+
+QJsonArray CardRunner::cards(const QStringList &deviceTexts)
+{
+    QJsonArray list;
+    for (const QString &text : deviceTexts) {
+        const bool zq06 = text.contains(DetectionDevice::vendorProductKey(VirtualBus::vendorId, VirtualBus::zq06ProductId),
+                                        Qt::CaseInsensitive);
+        const int pid = zq06 ? VirtualBus::zq06ProductId : VirtualBus::zq05ProductId;
+        const QString model = zq06 ? QStringLiteral("zq06") : QStringLiteral("zq05");
+        list.append(QJsonObject{{QStringLiteral("model"), model},
+                                {QStringLiteral("vendorId"), QStringLiteral("%1").arg(VirtualBus::vendorId, 4, 16, QLatin1Char('0')).toUpper()},
+                                {QStringLiteral("productId"), QStringLiteral("%1").arg(pid, 4, 16, QLatin1Char('0')).toUpper()},
+                                {QStringLiteral("device"), text}});
+    }
+    return list;
+}
+
+QString CardRunner::cardsText(const QJsonArray &cards)
+{
+    QString text;
+    for (const QJsonValue &card : cards) {
+        const QJsonObject object = card.toObject();
+        text += QStringLiteral("%1 %2:%3 %4\n")
+                    .arg(object.value(QStringLiteral("model")).toString(), object.value(QStringLiteral("vendorId")).toString(),
+                         object.value(QStringLiteral("productId")).toString(), object.value(QStringLiteral("device")).toString());
+    }
+    return text;
+}

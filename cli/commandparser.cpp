@@ -1,0 +1,212 @@
+#include "commandparser.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+// The built-in style names on the command line, by style index; never translated, so that scripts
+// work in every language.
+const char *const styleWords[] = {"pop", "dance", "jazz", "rock"};
+
+struct Options
+{
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, CommandParser::tr("显示此帮助并退出。")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, CommandParser::tr("显示版本并退出。")};
+    QCommandLineOption status{QStringLiteral("status"),
+                              CommandParser::tr("显示声卡的型号、序列号、固件版本、静音和五个频段。")};
+    QCommandLineOption json{QStringLiteral("json"), CommandParser::tr("与 --status 或 --list-cards 一起：以 JSON 输出。")};
+    QCommandLineOption micMute{QStringLiteral("mic-mute"), CommandParser::tr("麦克风静音。"), QStringLiteral("on|off|toggle")};
+    QCommandLineOption playMute{QStringLiteral("play-mute"), CommandParser::tr("播放静音。"), QStringLiteral("on|off|toggle")};
+    QCommandLineOption style{QStringLiteral("style"),
+                             CommandParser::tr("应用均衡器风格：pop、dance、jazz、rock、自定义名称或 0..3。"),
+                             QStringLiteral("name")};
+    QCommandLineOption eq{QStringLiteral("eq"),
+                          CommandParser::tr("设置频段，任意子集，值为 0..43：60=N,300=N,1200=N,3600=N,12000=N。"),
+                          QStringLiteral("bands")};
+    QCommandLineOption original{QStringLiteral("original"), CommandParser::tr("恢复型号的出厂频段并取消静音。")};
+    QCommandLineOption listCards{QStringLiteral("list-cards"), CommandParser::tr("列出已连接的声卡。")};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {help, version, status, json, micMute, playMute, style, eq, original, listCards};
+    }
+};
+
+} // namespace
+
+bool CommandParser::namesAnOption(const QStringList &arguments)
+{
+    const Options options;
+    QStringList names;
+    for (const QCommandLineOption &option : options.all()) {
+        // Long names only with two dashes: Qt's own "-style" for the window stays Qt's.
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    }
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (names.contains(arguments.at(i).section(QLatin1Char('='), 0, 0)))
+            return true;
+    }
+    return false;
+}
+
+CommandParser::CommandParser(std::function<QStringList()> styleNames) : m_styleNames(std::move(styleNames)) {}
+
+CommandParser::Outcome CommandParser::parse(const QStringList &arguments)
+{
+    const Options options;
+    if (!namesAnOption(arguments))
+        return Plain;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options.all());
+    if (!parser.parse(arguments)) {
+        m_error = parser.errorText();
+        return Invalid;
+    }
+    if (parser.isSet(options.help))
+        return Help;
+    if (parser.isSet(options.version))
+        return Version;
+    if (!parser.positionalArguments().isEmpty()) {
+        m_error = tr("多余的参数：%1").arg(parser.positionalArguments().join(QLatin1Char(' ')));
+        return Invalid;
+    }
+    const std::pair<const QCommandLineOption *, CardCommand::Action> actions[] = {
+        {&options.status, CardCommand::Status},     {&options.listCards, CardCommand::ListCards},
+        {&options.micMute, CardCommand::MicMute},   {&options.playMute, CardCommand::PlayMute},
+        {&options.style, CardCommand::Style},       {&options.eq, CardCommand::Eq},
+        {&options.original, CardCommand::Original},
+    };
+    int given = 0;
+    const QCommandLineOption *chosen = nullptr;
+    for (const auto &action : actions) {
+        // A repeated option counts as two commands: only one is carried out per start.
+        const int times = parser.values(*action.first).size() + (action.first->valueName().isEmpty() && parser.isSet(*action.first) ? 1 : 0);
+        given += times;
+        if (times > 0) {
+            chosen = action.first;
+            m_command.action = action.second;
+        }
+    }
+    if (given != 1) {
+        m_error = given == 0 ? tr("--json 只能与 --status 或 --list-cards 一起使用") : tr("一次只能给一个命令");
+        return Invalid;
+    }
+    m_command.json = parser.isSet(options.json);
+    if (m_command.json && m_command.action != CardCommand::Status && m_command.action != CardCommand::ListCards) {
+        m_error = tr("--json 只能与 --status 或 --list-cards 一起使用");
+        return Invalid;
+    }
+    const QString value = chosen->valueName().isEmpty() ? QString() : parser.value(*chosen);
+    bool valid = true;
+    switch (m_command.action) {
+    case CardCommand::MicMute:
+    case CardCommand::PlayMute:
+        valid = parseSwitch(value, &m_command.mute);
+        break;
+    case CardCommand::Style:
+        valid = parseStyle(value, &m_command.style);
+        if (!valid)
+            m_error = tr("未知的风格：%1").arg(value);
+        break;
+    case CardCommand::Eq:
+        valid = parseBands(value, &m_command.bands);
+        break;
+    default:
+        break;
+    }
+    return valid ? Command : Invalid;
+}
+
+bool CommandParser::parseSwitch(const QString &text, CardCommand::Switch *value)
+{
+    const QString word = text.toLower();
+    if (word == QLatin1String("on"))
+        *value = CardCommand::On;
+    else if (word == QLatin1String("off"))
+        *value = CardCommand::Off;
+    else if (word == QLatin1String("toggle"))
+        *value = CardCommand::Toggle;
+    else {
+        m_error = tr("应为 on、off 或 toggle：%1").arg(text);
+        return false;
+    }
+    return true;
+}
+
+// An index first, then the built-in names (any case), then the user's names (exactly as stored): a
+// user's name that repeats a built-in one does not take the built-in name away from scripts.
+bool CommandParser::parseStyle(const QString &text, int *index) const
+{
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    if (isNumber) {
+        *index = number;
+        return number >= 0 && number <= 3;
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (text.compare(QLatin1String(styleWords[i]), Qt::CaseInsensitive) == 0) {
+            *index = i;
+            return true;
+        }
+    }
+    const int custom = text.isEmpty() || !m_styleNames ? -1 : m_styleNames().indexOf(text);
+    if (custom < 0 || custom > 3)
+        return false;
+    *index = custom;
+    return true;
+}
+
+bool CommandParser::parseBands(const QString &text, QMap<int, int> *bands)
+{
+    for (const QString &item : text.split(QLatin1Char(','))) {
+        const QStringList pair = item.split(QLatin1Char('='));
+        bool hertzValid = false;
+        bool gainValid = false;
+        const int hertz = pair.value(0).trimmed().toInt(&hertzValid);
+        const int gain = pair.value(1).trimmed().toInt(&gainValid);
+        int band = -1;
+        for (int i = 0; i < CardCommand::bandCount; ++i) {
+            if (hertzValid && CardCommand::bandHertz[i] == hertz)
+                band = i;
+        }
+        if (pair.size() != 2 || band < 0 || !gainValid || gain < 0 || gain > CardCommand::maxBandValue
+            || bands->contains(band)) {
+            m_error = tr("频段应为 60、300、1200、3600 或 12000，各一次，值为 0..43：%1").arg(item);
+            return false;
+        }
+        bands->insert(band, gain);
+    }
+    return true;
+}
+
+QString CommandParser::helpText()
+{
+    const Options options;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(tr("Velora 声卡控制面板。不带选项时打开窗口；带一个命令时，"
+                                        "命令交给正在运行的窗口执行，没有窗口时直接作用于声卡。"));
+    parser.addOptions(options.all());
+    return parser.helpText() + tr("\n退出码：\n  0   完成\n  2   没有声卡\n  3   声卡拒绝或失败（原因输出到 stderr）\n"
+                                  "  64  选项或值无效\n")
+           + tr("\n--status --json 输出一个对象（字段名固定，不翻译）：\n")
+           + QStringLiteral("  {\"bands\":{\"1200\":35,\"12000\":17,\"300\":29,\"3600\":28,\"60\":33},\"connected\":true,\n"
+                            "   \"firmware\":\"VC-2.14\",\"micMute\":false,\"model\":\"zq05\",\"playMute\":false,\n"
+                            "   \"serial\":\"VC05000000001\",\"style\":null,\"version\":1}\n")
+           + tr("  style 为选中的风格 0..3，未知时为 null。\n")
+           + tr("--list-cards --json 输出一个数组，每个声卡一个对象：\n")
+           + QStringLiteral("  [{\"device\":\"...\",\"model\":\"zq05\",\"productId\":\"1000\",\"vendorId\":\"0C76\"}]\n");
+}
+
+QString CommandParser::versionText()
+{
+    return QString::asprintf("velora %d.%d.%d.%d\n", VELORA_VERSION_MAJOR, VELORA_VERSION_MINOR, VELORA_VERSION_PATCH,
+                             VELORA_VERSION_TWEAK);
+}
+
+QString CommandParser::usageHint()
+{
+    return tr("用法：velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style 名称 | "
+              "--eq 60=N,... | --original | --list-cards [--json]；详见 velora --help");
+}
