@@ -80,8 +80,9 @@ int runCommandLine(char *program, const QStringList &arguments)
 {
     qInstallMessageHandler(commandMessages);
 #ifndef Q_OS_WIN
-    // A command shows nothing: it must work from a script with no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A command shows nothing: it must work from a script with no display. The minimal platform
+    // loads no fonts, which is a third of a command's start.
+    qputenv("QT_QPA_PLATFORM", "minimal");
 #endif
     // Qt sees none of the arguments: it would take "--style" for its own widget style.
     int qtArgc = 1;

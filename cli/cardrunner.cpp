@@ -17,6 +17,11 @@ QString onOff(bool on)
     return on ? QCoreApplication::translate("CardRunner", "开") : QCoreApplication::translate("CardRunner", "关");
 }
 
+QString yesNo(bool yes)
+{
+    return yes ? QCoreApplication::translate("CardRunner", "是") : QCoreApplication::translate("CardRunner", "否");
+}
+
 } // namespace
 
 void CardRunner::apply(SoundCardBase &model, const CardCommand &command)
@@ -78,7 +83,7 @@ QString CardRunner::statusText(const QJsonObject &status)
     const QJsonValue style = status.value(QStringLiteral("style"));
     return QCoreApplication::translate("CardRunner", "型号：%1\n序列号：%2\n固件：%3\n已连接：%4\n麦克风静音：%5\n播放静音：%6\n频段：%7\n风格：%8\n")
         .arg(status.value(QStringLiteral("model")).toString(), status.value(QStringLiteral("serial")).toString(),
-             status.value(QStringLiteral("firmware")).toString(), onOff(status.value(QStringLiteral("connected")).toBool()),
+             status.value(QStringLiteral("firmware")).toString(), yesNo(status.value(QStringLiteral("connected")).toBool()),
              onOff(status.value(QStringLiteral("micMute")).toBool()), onOff(status.value(QStringLiteral("playMute")).toBool()),
              bandTexts.join(QLatin1Char(' ')), style.isNull() ? QCoreApplication::translate("CardRunner", "未知") : QString::number(style.toInt()));
 }

@@ -35,6 +35,14 @@ Style: %8
         <source>未知</source>
         <translation>unknown</translation>
     </message>
+    <message>
+        <source>是</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>ClipEditor</name>
@@ -71,7 +79,7 @@ Style: %8
     </message>
     <message>
         <source>显示声卡的型号、序列号、固件版本、静音和五个频段。</source>
-        <translation>Shows the card's model, serial number, firmware version, mutes and five bands.</translation>
+        <translation>Shows the card&apos;s model, serial number, firmware version, mutes and five bands.</translation>
     </message>
     <message>
         <source>与 --status 或 --list-cards 一起：以 JSON 输出。</source>
@@ -95,7 +103,7 @@ Style: %8
     </message>
     <message>
         <source>恢复型号的出厂频段并取消静音。</source>
-        <translation>Restores the model's factory bands and unmutes.</translation>
+        <translation>Restores the model&apos;s factory bands and unmutes.</translation>
     </message>
     <message>
         <source>列出已连接的声卡。</source>

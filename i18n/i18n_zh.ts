@@ -27,6 +27,14 @@
         <source>未知</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClipEditor</name>
