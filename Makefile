@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 # WERROR=ON turns the project's warnings into errors (CI does).
 WERROR ?= OFF
 
-.PHONY: deps build run test test-windows test-sanitize fuzz bench clean
+.PHONY: deps build run test test-windows test-sanitize fuzz bench package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -29,6 +29,10 @@ test-sanitize: deps
 # The libFuzzer targets built with clang in $(BUILD)/fuzz, each run for FUZZ_SECONDS (default 20).
 fuzz: deps
 	@VELORA_WERROR=$(WERROR) scripts/fuzz.sh $(BUILD)/fuzz
+
+# The Debian package (CPack) in $(BUILD), checked with lintian and started from an extracted copy.
+package: deps build
+	@scripts/check-package.sh $(BUILD)
 
 bench: deps build
 	@scripts/bench.sh $(BUILD)

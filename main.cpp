@@ -1,3 +1,4 @@
+#include "app/appidentity.h"
 #include "app/crashdump.h"
 #include "app/diagnosticlog.h"
 #include "app/errorbox.h"
@@ -21,12 +22,6 @@ const QString instanceKey = QStringLiteral("veloraKey05");
 // The running window carries a command out on the GUI thread, a few card transfers at most; one that
 // has not answered by then is reported rather than waited for.
 constexpr int windowAnswerMs = 5000;
-
-void setIdentity()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("velora"));
-}
 
 QStringList styleNames()
 {
@@ -88,7 +83,7 @@ int runCommandLine(char *program, const QStringList &arguments)
     int qtArgc = 1;
     char *qtArgv[] = {program, nullptr};
     QApplication app(qtArgc, qtArgv);
-    setIdentity();
+    AppIdentity::apply();
     // The language the window would show: the user's choice, else the system's.
     Trans language(nullptr, nullptr);
     language.reTrans(language.getLanguage());
@@ -124,7 +119,7 @@ int main(int argc, char *argv[])
         return 0;
 
     QApplication app(argc, argv);
-    setIdentity();
+    AppIdentity::apply();
     CrashDump::install();
     installLog(QStringLiteral("Log"), 1024, true);
     ErrorBox::install();

@@ -25,3 +25,11 @@ for size in 16 24 32 48 64 256; do
 done
 convert "$tmp"/logo-16.png "$tmp"/logo-24.png "$tmp"/logo-32.png "$tmp"/logo-48.png \
   "$tmp"/logo-64.png "$tmp"/logo-256.png "$here/blackSkin/logo.ico"
+
+# The desktop's icon theme: the logo as PNGs at the sizes menus, task bars and software centres ask for
+# (the SVG itself is installed as the scalable one).
+for size in 16 22 24 32 48 64 128 256; do
+  mkdir -p "$root/dist/icons/${size}x${size}"
+  rsvg-convert --width $size --height $size --format png \
+    --output "$root/dist/icons/${size}x${size}/example.velora_audio.Velora.png" "$here/blackSkin/source/logo.svg"
+done

@@ -11,5 +11,6 @@ packages=(
   ffmpeg sox fonts-wqy-microhei fontconfig librsvg2-bin
   xvfb xauth x11-utils xdotool imagemagick
   pulseaudio pulseaudio-utils libudev-dev dbus-daemon
+  desktop-file-utils appstream lintian
 )
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"
