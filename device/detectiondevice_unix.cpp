@@ -7,12 +7,24 @@
 
 #include <libudev.h>
 
+namespace {
+
+// The folder below which sysfs and /dev are read: "/", or a made-up tree named by VELORA_SYSTEM_ROOT
+// (tests start the real window against one). Hot-plug events still come from the running system.
+QString systemRoot()
+{
+    const QString root = qEnvironmentVariable("VELORA_SYSTEM_ROOT");
+    return root.isEmpty() ? QStringLiteral("/") : root;
+}
+
+} // namespace
+
 // Two sources feed the detector here: the virtual cards on the local bus, and real cards seen by
 // the kernel as raw HID devices, followed through udev's hot-plug events.
 struct DetectionDevice::PlatformWatch
 {
     VirtualBusWatcher *bus = nullptr;
-    HidrawDevices hidraw;
+    HidrawDevices hidraw{systemRoot()};
     udev *udevContext = nullptr;
     udev_monitor *monitor = nullptr;
 
@@ -83,4 +95,3 @@ void DetectionDevice::scanHidDevices()
         interfaceArrived(text);
     m_watch->bus->scan();
 }
-
