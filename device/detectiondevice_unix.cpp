@@ -1,6 +1,7 @@
 #include "detectiondevice.h"
 
 #include "hidrawdevices.h"
+#include "vendorlibrary.h"
 #include "virtualbuswatcher.h"
 
 #include <QSocketNotifier>
@@ -94,4 +95,24 @@ void DetectionDevice::scanHidDevices()
     for (const QString &text : hidraw)
         interfaceArrived(text);
     m_watch->bus->scan();
+}
+
+// A card on the virtual bus has no node and is served by the stand-in library; a real one must be
+// opened by this user and needs a library that serves real cards. Checked in that order, so that a
+// card this user may not open is never handed to any library.
+DetectionDevice::CardAccess DetectionDevice::reportedCardAccess(QString *why) const
+{
+    const QString node = m_watch->hidraw.node(m_reported);
+    if (node.isEmpty())
+        return CardUsable;
+    const QString openError = HidrawDevices::openError(node);
+    if (!openError.isEmpty()) {
+        *why = QStringLiteral("***card found but %1 cannot be opened: %2").arg(node, openError);
+        return CardNotOpenable;
+    }
+    if (!VendorLibrary::servesRealCards()) {
+        *why = QStringLiteral("***card found but no control library for it is available on this system");
+        return CardUnserved;
+    }
+    return CardUsable;
 }
