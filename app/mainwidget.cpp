@@ -214,6 +214,8 @@ void MainWidget::onDevArrivalOrRemove(QString devType, bool isArrival, int vid, 
         emit isConnect(false, devType);
         return;
     }
+    if (reportUnusableCard())
+        return;
     if (!m_soundCard) {
         m_soundCard = new SoundCardBase;
         m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("SoundCard"), m_soundCard);
@@ -223,6 +225,22 @@ void MainWidget::onDevArrivalOrRemove(QString devType, bool isArrival, int vid, 
     m_recordWidget->setInputDevName(m_soundCard->getInputDevName());
     qDebug() << "***Device insertion detected";
     readCardAfter(cardReadDelayMs, devType, vid, pid);
+}
+
+// A card the program cannot drive is stated once and left alone: no model, no read, nothing sent,
+// so that the user meets a plain statement rather than failing transfers and error boxes.
+bool MainWidget::reportUnusableCard()
+{
+    QString why;
+    const DetectionDevice::CardAccess access = m_detection->reportedCardAccess(&why);
+    if (access == DetectionDevice::CardUsable)
+        return false;
+    qDebug().noquote() << why;
+    // A read still pending for an earlier card of the same model must not reach this one.
+    m_presentDevType.clear();
+    emit cardUnusable(access == DetectionDevice::CardNotOpenable ? QStringLiteral("noAccess")
+                                                                 : QStringLiteral("noLibrary"));
+    return true;
 }
 
 // The window is the timer's context, so that a timer still pending when the window goes reaches nothing.

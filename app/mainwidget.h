@@ -50,6 +50,9 @@ signals:
     void screenChanged();
     // A card of model devType has been made ready (true) or has gone (false).
     void isConnect(bool isConnect, QString devType);
+    // A card was found that this program cannot drive: "noAccess" (this user may not open it) or
+    // "noLibrary" (no control library here serves it). The next isConnect ends that state.
+    void cardUnusable(QString reason);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -65,6 +68,7 @@ private slots:
 
 private:
     void readCardAfter(int delayMs, const QString &devType, int vid, int pid);
+    bool reportUnusableCard();
     void initWindow();
     void watchScreen();
     void createRootPanel();

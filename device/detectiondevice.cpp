@@ -37,6 +37,7 @@ void DetectionDevice::interfaceArrived(const QString &deviceText)
     if (model.isEmpty() || m_isPresent)
         return;
     m_isPresent = true;
+    m_reported = deviceText;
     emit s_devTypeAndState(model, true, m_vid, m_pid);
 }
 
@@ -47,5 +48,6 @@ void DetectionDevice::interfaceRemoved(const QString &deviceText)
     if (model.isEmpty() || !m_isPresent)
         return;
     m_isPresent = false;
+    m_reported.clear();
     emit s_devTypeAndState(model, false, m_vid, m_pid);
 }

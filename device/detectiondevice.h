@@ -27,6 +27,13 @@ public:
     // card at a time, a listing wants them all.
     QStringList presentDevices() const { return m_present; }
 
+    // Whether the program can drive the card reported present. A real card may be shown by the
+    // system to a user who may not open it, or be one that no control library here serves; either
+    // is stated to the user instead of being talked to.
+    enum CardAccess { CardUsable, CardNotOpenable, CardUnserved };
+    // For a card that cannot be driven, `why` gets the log line that says why.
+    CardAccess reportedCardAccess(QString *why) const;
+
 signals:
     void s_devTypeAndState(QString devType, bool isDevArrival, int vid, int pid);
 
@@ -45,6 +52,8 @@ private:
     bool m_isPresent = false;
     QMap<QString, QString> m_devTable;
     QStringList m_present;
+    // The device text of the card reported present; empty while absent.
+    QString m_reported;
     qint32 m_pid = 0;
     qint32 m_vid = 0;
     // Whatever the platform file needs to follow the bus (owned; children where they are objects).

@@ -1,18 +1,31 @@
 #include "detectiondevice.h"
 
 #include "hidrawdevices.h"
+#include "vendorlibrary.h"
 #include "virtualbuswatcher.h"
 
 #include <QSocketNotifier>
 
 #include <libudev.h>
 
+namespace {
+
+// The folder below which sysfs and /dev are read: "/", or a made-up tree named by VELORA_SYSTEM_ROOT
+// (tests start the real window against one). Hot-plug events still come from the running system.
+QString systemRoot()
+{
+    const QString root = qEnvironmentVariable("VELORA_SYSTEM_ROOT");
+    return root.isEmpty() ? QStringLiteral("/") : root;
+}
+
+} // namespace
+
 // Two sources feed the detector here: the virtual cards on the local bus, and real cards seen by
 // the kernel as raw HID devices, followed through udev's hot-plug events.
 struct DetectionDevice::PlatformWatch
 {
     VirtualBusWatcher *bus = nullptr;
-    HidrawDevices hidraw;
+    HidrawDevices hidraw{systemRoot()};
     udev *udevContext = nullptr;
     udev_monitor *monitor = nullptr;
 
@@ -84,3 +97,22 @@ void DetectionDevice::scanHidDevices()
     m_watch->bus->scan();
 }
 
+// A card on the virtual bus has no node and is served by the stand-in library; a real one must be
+// opened by this user and needs a library that serves real cards. Checked in that order, so that a
+// card this user may not open is never handed to any library.
+DetectionDevice::CardAccess DetectionDevice::reportedCardAccess(QString *why) const
+{
+    const QString node = m_watch->hidraw.node(m_reported);
+    if (node.isEmpty())
+        return CardUsable;
+    const QString openError = HidrawDevices::openError(node);
+    if (!openError.isEmpty()) {
+        *why = QStringLiteral("***card found but %1 cannot be opened: %2").arg(node, openError);
+        return CardNotOpenable;
+    }
+    if (!VendorLibrary::servesRealCards()) {
+        *why = QStringLiteral("***card found but no control library for it is available on this system");
+        return CardUnserved;
+    }
+    return CardUsable;
+}

@@ -5,12 +5,13 @@
 #include <QDir>
 #include <QFile>
 
-HidrawDevices::HidrawDevices(const QString &classDir) : m_classDir(classDir) {}
+HidrawDevices::HidrawDevices(const QString &root) : m_root(root) {}
 
 QStringList HidrawDevices::scan()
 {
     QStringList texts;
-    const QStringList names = QDir(m_classDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    const QDir classFolder(inRoot(QStringLiteral("sys/class/hidraw")));
+    const QStringList names = classFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &name : names) {
         const QString text = added(name);
         if (!text.isEmpty())
@@ -23,7 +24,7 @@ QString HidrawDevices::added(const QString &sysName)
 {
     if (m_known.contains(sysName))
         return QString();
-    QFile uevent(m_classDir + QLatin1Char('/') + sysName + QStringLiteral("/device/uevent"));
+    QFile uevent(inRoot(QStringLiteral("sys/class/hidraw/%1/device/uevent").arg(sysName)));
     if (!uevent.open(QIODevice::ReadOnly))
         return QString();
     const QString key = keyFromUevent(uevent.readAll());
@@ -37,6 +38,29 @@ QString HidrawDevices::added(const QString &sysName)
 QString HidrawDevices::removed(const QString &sysName)
 {
     return m_known.take(sysName);
+}
+
+QString HidrawDevices::node(const QString &text) const
+{
+    const QString sysName = text.section(QLatin1Char('#'), 0, 0);
+    if (text.isEmpty() || m_known.value(sysName) != text)
+        return QString();
+    return inRoot(QStringLiteral("dev/") + sysName);
+}
+
+QString HidrawDevices::inRoot(const QString &path) const
+{
+    return QDir(m_root).filePath(path);
+}
+
+// Opened for real rather than asked with access(): only an open answers for every reason it can fail
+// (permissions, a node that is gone, a device the kernel refuses). Never created when missing.
+QString HidrawDevices::openError(const QString &node)
+{
+    QFile device(node);
+    if (!device.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return device.errorString();
+    return QString();
 }
 
 QString HidrawDevices::keyFromHidId(const QByteArray &hidId)

@@ -8,6 +8,10 @@
 
 #include <cstdint>
 
+// Exported by the project's stand-in library alone: it serves virtual cards and no real one. A library
+// without this name is taken to serve real cards.
+constexpr char virtualCardsOnlyMarker[] = "Velora_ServesVirtualCardsOnly";
+
 extern "C" {
 typedef int (*DLL3S_GetChipInformation_t)(std::uint16_t vid, std::uint16_t pid, unsigned char *info4,
                                             unsigned char *infoA, unsigned char *infoB);

@@ -11,6 +11,7 @@ const char *const entryNames[VendorLibrary::EntryCount] = {
 void *entries[VendorLibrary::EntryCount];
 VendorCalls typedCalls;
 bool loaded = false;
+bool virtualCardsOnly = false;
 std::u16string fileNameOverride;
 
 template<typename Fn>
@@ -39,6 +40,7 @@ int VendorLibrary::loadVendorLibrary(const std::u16string &fileName)
     void *library = openLibrary(fileName);
     if (!library)
         return 1;
+    virtualCardsOnly = resolve(library, virtualCardsOnlyMarker) != nullptr;
     for (int i = 0; i < EntryCount; ++i) {
         entries[i] = resolve(library, entryNames[i]);
         if (!entries[i]) {
@@ -64,6 +66,11 @@ void VendorLibrary::setFileName(const std::u16string &fileName)
 const VendorCalls *VendorLibrary::calls()
 {
     return loaded ? &typedCalls : nullptr;
+}
+
+bool VendorLibrary::servesRealCards()
+{
+    return loadVendorLibrary(fileName()) == 0 && !virtualCardsOnly;
 }
 
 std::string VendorLibrary::entryName(int entry)

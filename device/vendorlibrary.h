@@ -44,6 +44,10 @@ public:
     // called through a table that was not filled completely.
     static const VendorCalls *calls();
 
+    // Loads the library anew and tells whether it can drive a real card: false when it does not load
+    // completely, or when it is the stand-in, which serves only virtual cards.
+    static bool servesRealCards();
+
     // "DLL3S_" + the entry's name.
     static std::string entryName(int entry);
 

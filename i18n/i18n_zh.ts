@@ -357,6 +357,15 @@
         <source>打开或收起窗口下方的录音面板；在录音面板中按 F6 可到达其控件</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>已找到声卡，但当前用户无权打开它。
+请安装 Velora 附带的 udev 规则（60-velora.rules），然后拔下声卡再插上</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已找到声卡，但本系统上没有能控制它的库</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PanelesTitle</name>

@@ -1,7 +1,8 @@
 // The project's stand-in for the chip vendor's control library, for systems that have neither the
 // library nor the card. It exports the same C entry points. The eight the program calls reach the
 // virtual card with the call's vendor and product id through that card's socket on the virtual bus
-// (see cardprotocol.h); every other entry point answers CardProtocol::NotServed.
+// (see cardprotocol.h); every other entry point answers CardProtocol::NotServed. One more export says
+// that no real card is served.
 
 #include "cardprotocol.h"
 #include "device/vendorapi.h"
@@ -203,6 +204,13 @@ STANDIN_EXPORT int DLL3S_Fast_WriteI2C_ById(std::uint16_t vid, std::uint16_t pid
 STANDIN_EXPORT int DLL3S_ReleaseHidDevice_ById(std::uint16_t vid, std::uint16_t pid, int flag)
 {
     return call("ReleaseHidDevice_ById", vid, pid, {flag}).code;
+}
+
+// Tells the program that this library reaches virtual cards only, so that a real card is stated as
+// one it cannot control instead of being met with failing calls. Named by virtualCardsOnlyMarker.
+STANDIN_EXPORT int Velora_ServesVirtualCardsOnly()
+{
+    return 1;
 }
 
 // The served entry points keep the binding's signatures.

@@ -10,6 +10,8 @@ Item {
     property int currentIndex: 1
     property string devType: "zq02"
     property bool devConnectState: false
+    // Why a card that was found cannot be driven ("noAccess", "noLibrary"); empty otherwise.
+    property string unusableReason: ""
 
     AutoResize {
         id: autoResizeDynamic
@@ -42,7 +44,7 @@ Item {
         font.pixelSize: 10
         color: "red"
         text: qsTr("设备未连接")
-        visible: !rightPart.devConnectState
+        visible: !rightPart.devConnectState && rightPart.unusableReason === ""
         Accessible.role: Accessible.StaticText
         Accessible.name: text + snText.text
     }
@@ -60,6 +62,29 @@ Item {
         color: "green"
         text: qsTr("设备已连接")
         visible: rightPart.devConnectState
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text + snText.text
+    }
+
+    // A card is there but cannot be driven: say what stands in the way and what the user can do. Longer
+    // than the other states: it may take two lines, which grow upward from the same baseline.
+    BasicText {
+        id: devStateUnusable
+        objectName: "devStateUnusable"
+        width: 390
+        anchors.right: snText.left
+        anchors.rightMargin: 6
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 10
+        horizontalAlignment: Text.AlignRight
+        verticalAlignment: Text.AlignBottom
+        wrapMode: Text.WordWrap
+        font.pixelSize: 10
+        color: "orange"
+        text: rightPart.unusableReason === "noAccess"
+              ? qsTr("已找到声卡，但当前用户无权打开它。\n请安装 Velora 附带的 udev 规则（60-velora.rules），然后拔下声卡再插上")
+              : qsTr("已找到声卡，但本系统上没有能控制它的库")
+        visible: rightPart.unusableReason !== ""
         Accessible.role: Accessible.StaticText
         Accessible.name: text + snText.text
     }
@@ -105,6 +130,7 @@ Item {
         target: MainLogic
         function onIsConnect(isConnect, devType) {
             rightPart.devConnectState = isConnect
+            rightPart.unusableReason = ""
             if (isConnect) {
                 rightPart.devType = devType
                 snText.color = "green"
@@ -114,6 +140,10 @@ Item {
                 snText.color = "red"
                 snText.text = " | SN: "
             }
+        }
+        function onCardUnusable(reason) {
+            rightPart.devConnectState = false
+            rightPart.unusableReason = reason
         }
         function onScreenChanged() {
             autoResizeDynamic.horizontalRatio = MainLogic.getScalingRate()

@@ -66,13 +66,13 @@ private slots:
     {
         QTemporaryDir sys;
         QVERIFY(sys.isValid());
-        const QString classDir = sys.path() + "/hidraw";
+        const QString classDir = sys.path() + "/sys/class/hidraw";
         addDevice(classDir, "hidraw0", kKeyboardUevent);
         addDevice(classDir, "hidraw1", kCardUevent);
         addDevice(classDir, "hidraw2", "DRIVER=hid-generic\n");
         QVERIFY(QDir().mkpath(classDir + "/hidraw3")); // no uevent file at all
 
-        HidrawDevices devices(classDir);
+        HidrawDevices devices(sys.path());
         QCOMPARE(devices.scan(), QStringList({"hidraw0#VID_046D&PID_C31C", "hidraw1#VID_0C76&PID_1000"}));
         QVERIFY(devices.scan().isEmpty());
         QVERIFY(devices.added("hidraw1").isEmpty());

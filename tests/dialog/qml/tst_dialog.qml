@@ -14,6 +14,7 @@ TestCase {
     QtObject {
         id: logic
         signal isConnect(bool isConnect, string devType)
+        signal cardUnusable(string reason)
         signal screenChanged()
         property real rate: 1
         function getScalingRate() { return rate }

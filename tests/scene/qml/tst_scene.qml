@@ -20,6 +20,7 @@ TestCase {
     QtObject {
         id: logic
         signal isConnect(bool isConnect, string devType)
+        signal cardUnusable(string reason)
         signal screenChanged()
         property real rate: 1
         property var recordCalls: []
@@ -35,6 +36,7 @@ TestCase {
     QtObject {
         id: logicWithoutRecorder
         signal isConnect(bool isConnect, string devType)
+        signal cardUnusable(string reason)
         signal screenChanged()
         function getScalingRate() { return 1 }
         function getSoftVersion() { return "7.3.1.9" }
