@@ -75,6 +75,21 @@ int HeadlessCommand::run(const CardCommand &command)
         return CommandExit::noCard;
     }
 
+    // A real card this user may not open, or one that no library here can drive, is left alone: the
+    // window says so in its status line, a command on stderr.
+    QString why;
+    switch (detector.reportedCardAccess(&why)) {
+    case DetectionDevice::CardNotOpenable:
+        print(stderr, QCoreApplication::translate("HeadlessCommand",
+                                                  "velora: 已找到声卡，但当前用户无权打开它。请安装 Velora 附带的 udev 规则（60-velora.rules），然后拔下声卡再插上\n"));
+        return CommandExit::cardFailed;
+    case DetectionDevice::CardUnserved:
+        print(stderr, QCoreApplication::translate("HeadlessCommand", "velora: 已找到声卡，但本系统上没有能控制它的库\n"));
+        return CommandExit::cardFailed;
+    default:
+        break;
+    }
+
     QLockFile lock(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/velora-command.lock"));
     if (!lock.tryLock(lockWaitMs)) {
         print(stderr, QCoreApplication::translate("HeadlessCommand", "velora: 另一个命令正在使用声卡\n"));

@@ -258,6 +258,18 @@ Exit codes:
         <translation>velora: another command is using the card
 </translation>
     </message>
+    <message>
+        <source>velora: 已找到声卡，但当前用户无权打开它。请安装 Velora 附带的 udev 规则（60-velora.rules），然后拔下声卡再插上
+</source>
+        <translation>velora: card found, but this user may not open it. Install Velora&apos;s udev rule (60-velora.rules), then unplug the card and plug it in again
+</translation>
+    </message>
+    <message>
+        <source>velora: 已找到声卡，但本系统上没有能控制它的库
+</source>
+        <translation>velora: card found, but no control library for it is available on this system
+</translation>
+    </message>
 </context>
 <context>
     <name>JobBar</name>

@@ -238,6 +238,16 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>velora: 已找到声卡，但当前用户无权打开它。请安装 Velora 附带的 udev 规则（60-velora.rules），然后拔下声卡再插上
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>velora: 已找到声卡，但本系统上没有能控制它的库
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>JobBar</name>

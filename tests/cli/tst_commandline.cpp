@@ -24,16 +24,19 @@ struct Run
 };
 
 // The velora binary with these arguments; a command that does not end in time fails the test.
-Run velora(const QStringList &arguments, const QString &language = QString())
+// `extra` adds variables to the command's environment.
+Run velora(const QStringList &arguments, const QString &language = QString(), const QStringList &extra = {})
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!language.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("LC_ALL");
         environment.remove("LC_MESSAGES");
         environment.insert("LANG", language);
-        process.setProcessEnvironment(environment);
     }
+    for (const QString &variable : extra)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELORA_BINARY_DIR "/velora"), arguments);
     Run run;
     if (!process.waitForFinished(15000)) {
@@ -88,6 +91,7 @@ private slots:
     void changesWriteTheBlockAndKeepTheRest();
     void stylesByNameIndexAndTheUsersOwnName();
     void aFailingCardEndsWithItsMessage();
+    void aRealCardNoLibraryServesIsLeftAlone();
     void commandsAtTheSameMomentAreBothCarriedOut();
     void listCardsNamesEveryCard();
 
@@ -284,6 +288,26 @@ void TestCommandLine::aFailingCardEndsWithItsMessage()
     QCOMPARE(newWrites(), QStringList());
     QCOMPARE(velora({"--mic-mute", "on"}).exitCode, 0);
     QCOMPARE(newWrites(), QStringList{"00 00 01 21 1D 23 1C 11"});
+}
+
+void TestCommandLine::aRealCardNoLibraryServesIsLeftAlone()
+{
+    // A zq05 seen by the kernel in a made-up system tree, with only the stand-in library, which drives
+    // virtual cards alone; a virtual zq05 beside it would take anything sent to a card with its ids.
+    plugIn();
+    QTemporaryDir root;
+    QVERIFY(QDir().mkpath(root.filePath("sys/class/hidraw/hidraw3/device")) && QDir().mkpath(root.filePath("dev")));
+    QFile uevent(root.filePath("sys/class/hidraw/hidraw3/device/uevent"));
+    QVERIFY(uevent.open(QIODevice::WriteOnly));
+    uevent.write("HID_ID=0003:00000C76:00001000\n");
+    uevent.close();
+    QFile node(root.filePath("dev/hidraw3"));
+    QVERIFY(node.open(QIODevice::WriteOnly));
+    node.close();
+    const Run run = velora({"--mic-mute", "on"}, "en_US.UTF-8", {"VELORA_SYSTEM_ROOT=" + root.path()});
+    QCOMPARE(run.exitCode, 3);
+    QCOMPARE(run.err, QStringLiteral("velora: card found, but no control library for it is available on this system\n"));
+    QCOMPARE(m_card->takeLogLines(), QStringList());
 }
 
 void TestCommandLine::commandsAtTheSameMomentAreBothCarriedOut()
