@@ -209,7 +209,9 @@ private slots:
     // child process as "nobody".
     void readOnlyFolderLosesNoSetting()
     {
-        QTemporaryDir base;
+        // Under /tmp: the test's own temporary folder lies in a sandbox that "nobody" may not enter,
+        // where the child could not even read the file and the check would pass for that reason.
+        QTemporaryDir base(QStringLiteral("/tmp/velora-readonly-XXXXXX"));
         QVERIFY(QFile::setPermissions(base.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                        | QFile::ReadOther | QFile::ExeOther));
         const QString data = base.filePath("data"), config = data + "/Norvane/velora/config";
