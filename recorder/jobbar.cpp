@@ -1,6 +1,5 @@
 #include "jobbar.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -17,26 +16,15 @@ QString clockText(qint64 ms)
 } // namespace
 
 JobBar::JobBar(QWidget *parent)
-    : QFrame(parent), m_operation(new QLabel(this)), m_bar(new QProgressBar(this)), m_cancel(new QPushButton(this))
+    : OverlayBar(QStringLiteral("jobBar"), parent), m_operation(new QLabel(this)), m_bar(new QProgressBar(this)),
+      m_cancel(new QPushButton(this))
 {
-    setObjectName(QStringLiteral("jobBar"));
-    setStyleSheet(barStyleSheet(objectName()));
     m_bar->setRange(0, 100);
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 2, 6, 2);
-    layout->addWidget(m_operation);
-    layout->addWidget(m_bar, 1);
-    layout->addWidget(m_cancel);
+    row()->addWidget(m_operation);
+    row()->addWidget(m_bar, 1);
+    row()->addWidget(m_cancel);
     connect(m_cancel, &QPushButton::clicked, this, &JobBar::cancelRequested);
     retranslate();
-    hide();
-}
-
-void JobBar::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QFrame::changeEvent(event);
 }
 
 void JobBar::retranslate()
@@ -58,16 +46,6 @@ void JobBar::setProgress(double fraction, qint64 remainingMs)
 {
     m_bar->setValue(int(fraction * 100));
     m_bar->setFormat(remainingMs < 0 ? QStringLiteral("%p%") : tr("%p% · 剩余 %1").arg(clockText(remainingMs)));
-}
-
-QString JobBar::barStyleSheet(const QString &objectName)
-{
-    return QStringLiteral("#%1 { background-color: #2B2C2E; border-top: 1px solid black; }"
-                          "QLabel { color: #C8C8C8; }"
-                          "QProgressBar { color: #E0E0E0; background: #1A1B1C; border: 1px solid black;"
-                          " text-align: center; }"
-                          "QProgressBar::chunk { background-color: #5E17CC; }")
-        .arg(objectName);
 }
 
 int JobBar::percent() const

@@ -1,7 +1,7 @@
 #ifndef JOBBAR_H
 #define JOBBAR_H
 
-#include <QFrame>
+#include "overlaybar.h"
 
 class QLabel;
 class QProgressBar;
@@ -9,7 +9,7 @@ class QPushButton;
 
 // What a long cut or export shows while it runs: its name, how far it got, the time left, and a
 // way to stop it.
-class JobBar : public QFrame
+class JobBar : public OverlayBar
 {
     Q_OBJECT
 
@@ -20,17 +20,14 @@ public:
     // fraction 0..1; remainingMs -1 when not known yet.
     void setProgress(double fraction, qint64 remainingMs);
     int percent() const;
-    // The look of the bars that lie over the bottom of the waveform frame.
-    static QString barStyleSheet(const QString &objectName);
 
 signals:
     void cancelRequested();
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
-    void retranslate();
 
     QLabel *m_operation;
     QProgressBar *m_bar;

@@ -1,30 +1,23 @@
 #include "recoverybar.h"
 
-#include "jobbar.h"
-
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 
 RecoveryBar::RecoveryBar(QWidget *parent)
-    : QFrame(parent), m_text(new QLabel(this)), m_open(new QPushButton(this)), m_dismiss(new QPushButton(this))
+    : OverlayBar(QStringLiteral("recoveryBar"), parent), m_text(new QLabel(this)), m_open(new QPushButton(this)),
+      m_dismiss(new QPushButton(this))
 {
-    setObjectName(QStringLiteral("recoveryBar"));
-    setStyleSheet(JobBar::barStyleSheet(objectName()));
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 2, 6, 2);
-    layout->addWidget(m_text, 1);
-    layout->addWidget(m_open);
-    layout->addWidget(m_dismiss);
+    row()->addWidget(m_text, 1);
+    row()->addWidget(m_open);
+    row()->addWidget(m_dismiss);
     connect(m_open, &QPushButton::clicked, this, [this] {
         hide();
         emit openRequested(m_path);
     });
     connect(m_dismiss, &QPushButton::clicked, this, &QWidget::hide);
     retranslate();
-    hide();
 }
 
 void RecoveryBar::offer(const QString &path, const QDateTime &recorded)
@@ -35,13 +28,6 @@ void RecoveryBar::offer(const QString &path, const QDateTime &recorded)
     retranslate();
     show();
     raise();
-}
-
-void RecoveryBar::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QFrame::changeEvent(event);
 }
 
 void RecoveryBar::retranslate()

@@ -1,15 +1,16 @@
 #ifndef RECOVERYBAR_H
 #define RECOVERYBAR_H
 
+#include "overlaybar.h"
+
 #include <QDateTime>
-#include <QFrame>
 #include <QString>
 
 class QLabel;
 class QPushButton;
 
 // Offers a take that was cut short and has been repaired: open it, or let it be.
-class RecoveryBar : public QFrame
+class RecoveryBar : public OverlayBar
 {
     Q_OBJECT
 
@@ -23,10 +24,9 @@ signals:
     void openRequested(const QString &path);
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void retranslate() override;
 
 private:
-    void retranslate();
 
     QLabel *m_text;
     QPushButton *m_open;
