@@ -94,25 +94,35 @@ int SceneItemAccessible::childCount() const
     return isValid() ? inner()->childCount() : 0;
 }
 
-int SceneItemAccessible::indexOfChild(const QAccessibleInterface *child) const
+int SceneItemAccessible::indexAmongChildren(const QAccessibleInterface *parent, const QAccessibleInterface *child)
 {
-    for (int i = 0; i < childCount(); ++i) {
-        if (this->child(i) == child)
+    for (int i = 0; i < parent->childCount(); ++i) {
+        if (parent->child(i) == child)
             return i;
     }
     return -1;
 }
 
-// The children's own hit test places them by the offscreen window: they are tested here by their
-// places on screen, the one painted last first.
-QAccessibleInterface *SceneItemAccessible::childAt(int x, int y) const
+QAccessibleInterface *SceneItemAccessible::childOnTopAt(const QAccessibleInterface *parent, int x, int y)
 {
-    for (int i = childCount() - 1; i >= 0; --i) {
-        QAccessibleInterface *candidate = child(i);
+    for (int i = parent->childCount() - 1; i >= 0; --i) {
+        QAccessibleInterface *candidate = parent->child(i);
         if (candidate && !candidate->state().invisible && candidate->rect().contains(x, y))
             return candidate;
     }
     return nullptr;
+}
+
+int SceneItemAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    return indexAmongChildren(this, child);
+}
+
+// The children's own hit test places them by the offscreen window: they are tested here by their
+// places on screen.
+QAccessibleInterface *SceneItemAccessible::childAt(int x, int y) const
+{
+    return childOnTopAt(this, x, y);
 }
 
 QString SceneItemAccessible::text(QAccessible::Text t) const

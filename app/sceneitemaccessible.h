@@ -19,6 +19,11 @@ public:
     static QAccessibleInterface *wrap(QAccessibleInterface *inner, QQuickWidget *scene);
     // The stand-in that shows the one of scene's items that has the keyboard focus, if any does.
     static QAccessibleInterface *focused(QQuickWidget *scene);
+    // The place of `child` among the children of `parent`, or -1; and the child of `parent` on top at a
+    // point on screen, tested by the children's own places, the one painted last first. Shared by the
+    // scene's widget and its items, whose children are both wrapped on the fly.
+    static int indexAmongChildren(const QAccessibleInterface *parent, const QAccessibleInterface *child);
+    static QAccessibleInterface *childOnTopAt(const QAccessibleInterface *parent, int x, int y);
 
     bool isValid() const override;
     QObject *object() const override;

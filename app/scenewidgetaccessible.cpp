@@ -42,21 +42,12 @@ QAccessibleInterface *SceneWidgetAccessible::child(int index) const
 
 int SceneWidgetAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    for (int i = 0; i < childCount(); ++i) {
-        if (this->child(i) == child)
-            return i;
-    }
-    return -1;
+    return SceneItemAccessible::indexAmongChildren(this, child);
 }
 
 QAccessibleInterface *SceneWidgetAccessible::childAt(int x, int y) const
 {
-    for (int i = childCount() - 1; i >= 0; --i) {
-        QAccessibleInterface *candidate = child(i);
-        if (candidate && !candidate->state().invisible && candidate->rect().contains(x, y))
-            return candidate;
-    }
-    return nullptr;
+    return SceneItemAccessible::childOnTopAt(this, x, y);
 }
 
 QAccessibleInterface *SceneWidgetAccessible::focusChild() const
