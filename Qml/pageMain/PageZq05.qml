@@ -26,6 +26,10 @@ Item {
         return bandRepeater.itemAt(index)
     }
 
+    // The style whose bands the sliders and the card hold now, -1 for none. A style looks checked only
+    // while it is this one, so that a band release is never stored into a style that was not applied.
+    property int appliedPreset: -1
+
     function checkedPreset() {
         return btnGroup.checkedButton
     }
@@ -34,6 +38,16 @@ Item {
         if (btnGroup.checkedButton)
             btnGroup.checkedButton.checked = false
         btnGroup.checkedButton = null
+        appliedPreset = -1
+    }
+
+    // The first click of a double click has checked its style without applying it: the check goes
+    // back to the style that was applied.
+    function checkAppliedPreset() {
+        if (appliedPreset < 0)
+            clearPreset()
+        else
+            presetRepeater.itemAt(appliedPreset).checked = true
     }
 
     // Shows values[first] .. values[first + 4] on the five bands; a list too short to hold them all
@@ -90,6 +104,7 @@ Item {
 
     // Shows a preset's stored bands, then has the card apply the same preset.
     function applyPreset(index) {
+        appliedPreset = index
         if (config())
             showBands(Config.getEqualizerConfig(index), 0)
         if (card())
@@ -191,8 +206,14 @@ Item {
                 id: btn
                 objectName: "preset" + index
                 property int btnIndex: index
+                // The user's own name for the style, empty while it carries its default name, which
+                // follows the language.
+                property string customName: ""
+                readonly property string caption: customName !== "" ? customName : qsTr(modelData)
+                // Set by a double click: what ends it must not leave the style checked.
+                property bool uncheckOnRelease: false
                 checkable: true
-                text: qsTr(modelData)
+                text: input.visible ? "" : caption
                 ButtonGroup.group: btnGroup
 
                 onClicked: {
@@ -204,7 +225,20 @@ Item {
                 onDoubleClicked: {
                     if (timer.running)
                         timer.stop()
+                    uncheckOnRelease = true
                     openEditor()
+                }
+                // The editor taking the focus cancels the second press, and the release that follows
+                // still toggles the button: each of them puts the check back, until the next press.
+                onPressedChanged: {
+                    if (pressed)
+                        uncheckOnRelease = false
+                }
+                onReleased: endDoubleClick()
+                onCanceled: endDoubleClick()
+                function endDoubleClick() {
+                    if (uncheckOnRelease)
+                        page.checkAppliedPreset()
                 }
                 // F2 is the keyboard's double click: it renames the focused style.
                 Keys.onPressed: {
@@ -214,18 +248,30 @@ Item {
                     }
                 }
 
-                // What Esc puts back: the caption and the editor's own text from before the edit.
-                property string captionBeforeEdit: ""
+                // What a cancelled edit puts back into the editor.
                 property string inputBeforeEdit: ""
-                Accessible.name: input.visible ? captionBeforeEdit : text
+                Accessible.name: caption
                 Accessible.description: qsTr("均衡风格：空格键应用，F2 重命名")
 
                 function openEditor() {
-                    captionBeforeEdit = btn.text
                     inputBeforeEdit = input.text
                     input.visible = true
                     input.forceActiveFocus()
-                    btn.text = ""
+                }
+
+                // Only Enter with a name in the editor renames the style; Esc, a click elsewhere or
+                // an editor left blank keep the name it had. A key leaves the focus on the button.
+                function closeEditor(rename, byKey) {
+                    input.visible = false
+                    if (rename && input.text.trim() !== "") {
+                        customName = input.text
+                        if (page.config())
+                            Config.setCustomText(btnIndex, input.text)
+                    } else {
+                        input.text = inputBeforeEdit
+                    }
+                    if (byKey)
+                        btn.forceActiveFocus(Qt.TabFocusReason)
                 }
 
                 CusTextInput {
@@ -238,27 +284,16 @@ Item {
                     color: CusConfig.controlTextColor
                     font.pixelSize: CusConfig.fontSizeLevel3
                     maximumLength: CusConfig.maximumLength
-                    // Enter finishes the edit and hiding the editor takes its focus, which finishes it
-                    // a second time; only the first one counts.
+                    // Enter renames; taken here, so that the key does not go on to press the button
+                    // and apply the style. Losing the focus otherwise (a click elsewhere) keeps the
+                    // name; hiding the editor takes its focus too, after the edit has ended.
+                    Keys.onReturnPressed: btn.closeEditor(true, true)
+                    Keys.onEnterPressed: btn.closeEditor(true, true)
                     onEditingFinished: {
-                        if (!visible)
-                            return
-                        // Enter leaves the editor with the focus, which goes back to its button; a
-                        // click elsewhere has already taken it.
-                        var byKey = activeFocus
-                        visible = false
-                        btn.text = text
-                        if (page.config())
-                            Config.setCustomText(btn.btnIndex, text)
-                        if (byKey)
-                            btn.forceActiveFocus(Qt.TabFocusReason)
+                        if (visible)
+                            btn.closeEditor(false, false)
                     }
-                    Keys.onEscapePressed: {
-                        visible = false
-                        text = btn.inputBeforeEdit
-                        btn.text = btn.captionBeforeEdit
-                        btn.forceActiveFocus(Qt.TabFocusReason)
-                    }
+                    Keys.onEscapePressed: btn.closeEditor(false, true)
                     Accessible.role: Accessible.EditableText
                     Accessible.name: qsTr("风格名称")
                 }
@@ -341,7 +376,7 @@ Item {
         for (var i = 0; i < 4; ++i) {
             var stored = Config.getCustomText(i)
             if (stored)
-                presetRepeater.itemAt(i).text = stored
+                presetRepeater.itemAt(i).customName = stored
         }
     }
 }

@@ -219,6 +219,9 @@ TestCase {
 
     function test_doubleClickRenamesWithoutApplying() {
         createPage()
+        applyPreset(0)
+        card.calls = []
+        config.calls = []
         var button = preset(1)
         var editor = findChild(button, "nameEditor")
         mouseDoubleClickSequence(button)
@@ -229,7 +232,9 @@ TestCase {
         wait(400)
         compare(card.calls.length, 0)
         compare(config.calls.length, 0)
-        compare(bandValues(), [0, 0, 0, 0, 0])
+        // The double click checked nothing: the applied style stays the checked one, so that the
+        // next band release goes into the style the sliders came from.
+        compare(checkedPresetIndex(), 0)
 
         keyClick(Qt.Key_C)
         keyClick(Qt.Key_L)
@@ -238,36 +243,53 @@ TestCase {
         keyClick(Qt.Key_Return)
         verify(!editor.visible)
         compare(button.text, "club")
+        verify(button.activeFocus)
         // Enter finishes the edit and the editor losing its focus must not store the name again.
         compare(callNames(config), ["setCustomText"])
         compare(config.calls[0].args, [1, "club"])
-
-        // The editor keeps its own text for the next edit; losing the focus finishes that one too.
-        mouseDoubleClickSequence(button)
-        compare(editor.text, "club")
-        keyClick(Qt.Key_S)
-        testCase.forceActiveFocus()
-        verify(!editor.visible)
-        compare(button.text, "clubs")
-        compare(config.calls.length, 2)
-        compare(config.calls[1].args, [1, "clubs"])
+        compare(checkedPresetIndex(), 0)
+        var value = dragBand(2)
+        compare(config.calls[1].name, "saveEqualizerConfig")
+        compare(config.calls[1].args, [0, 2, value])
 
         // The new name is there on the next start.
         createPage()
-        compare(preset(1).text, "clubs")
+        compare(preset(1).text, "club")
         compare(preset(0).text, "流行")
     }
 
-    function test_emptyNameLeavesNoCaptionUntilTheNextStart() {
+    // Only Enter with a name renames a style: a fresh editor left by a click, a blank name and Esc
+    // keep the name, and a default name keeps following the language.
+    function test_renameLeftWithoutEnterKeepsTheName() {
+        config.texts = { 2: "Smooth" }
         createPage()
+        var editor = findChild(preset(2), "nameEditor")
         mouseDoubleClickSequence(preset(2))
-        keyClick(Qt.Key_Enter)
-        compare(preset(2).text, "")
-        verify(!findChild(preset(2), "nameEditor").visible)
-        compare(callNames(config), ["setCustomText"])
-        compare(config.calls[0].args, [2, ""])
+        verify(editor.visible)
+        mouseClick(preset(0))
+        verify(!editor.visible)
+        compare(preset(2).text, "Smooth")
+
+        mouseDoubleClickSequence(preset(2))
+        keyClick(Qt.Key_Space)
+        keyClick(Qt.Key_Return)
+        compare(preset(2).text, "Smooth")
+        compare(editor.text, "", "a refused name stayed in the editor")
+
+        mouseDoubleClickSequence(preset(3))
+        keyClick(Qt.Key_X)
+        keyClick(Qt.Key_Escape)
+        verify(!findChild(preset(3), "nameEditor").visible)
+        verify(preset(3).activeFocus)
+        compare(preset(3).text, "摇滚")
+        compare(callNames(config).filter(function (n) { return n === "setCustomText" }), [])
+
+        languageSwitched = true
+        verify(ContextHost.switchLanguage("en"))
+        compare(preset(3).text, "Rock")
+        compare(preset(2).text, "Smooth")
         createPage()
-        compare(preset(2).text, "爵士")
+        compare(preset(2).text, "Smooth")
     }
 
     function test_recover() {
