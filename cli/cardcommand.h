@@ -1,6 +1,8 @@
 #ifndef CARDCOMMAND_H
 #define CARDCOMMAND_H
 
+#include "device/parameterblock.h"
+
 #include <QJsonObject>
 #include <QMap>
 #include <QString>
@@ -19,7 +21,7 @@ struct CardCommand
     QMap<int, int> bands; // Eq: band index 0..4 -> value 0..43
 
     static constexpr int bandCount = 5;
-    static constexpr int maxBandValue = 43;
+    static constexpr int maxBandValue = ParameterBlock::maxGain;
     // The bands' names on the command line and in the JSON answers, in band order.
     static const int bandHertz[bandCount];
 

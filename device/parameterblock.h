@@ -14,6 +14,9 @@ struct ParameterBlock
     unsigned char eQ3600 = 0;
     unsigned char eQ12000 = 0;
 
+    // The highest band gain the card takes; the bands run from 0 to it.
+    static constexpr int maxGain = 43;
+
     static ParameterBlock &instance();
 
     // The block as it travels to and from the card.

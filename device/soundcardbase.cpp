@@ -19,6 +19,14 @@ QString blockText(const unsigned char *bytes, int size)
     return QString::fromUtf8(text, int(qstrnlen(text, uint(size))));
 }
 
+// The block's byte of band 0..4.
+unsigned char &bandByte(int band)
+{
+    ParameterBlock &block = ParameterBlock::instance();
+    unsigned char *bands[] = {&block.eQ60, &block.eQ300, &block.eQ1200, &block.eQ3600, &block.eQ12000};
+    return *bands[band];
+}
+
 QList<int> factoryBands(const QString &devType)
 {
     if (devType == QLatin1String("zq05"))
@@ -95,10 +103,19 @@ void SoundCardBase::setBands(const QList<int> &values)
 {
     if (values.size() < 5)
         return;
-    ParameterBlock &block = ParameterBlock::instance();
-    unsigned char *bands[] = {&block.eQ60, &block.eQ300, &block.eQ1200, &block.eQ3600, &block.eQ12000};
     for (int band = 0; band < 5; ++band)
-        *bands[band] = static_cast<unsigned char>(values.at(band) & 0xFF);
+        bandByte(band) = static_cast<unsigned char>(values.at(band) & 0xFF);
+}
+
+void SoundCardBase::setBandGains(const QMap<int, int> &gains)
+{
+    if (!m_isReady)
+        return;
+    for (auto it = gains.cbegin(); it != gains.cend(); ++it) {
+        if (it.key() >= 0 && it.key() < 5)
+            bandByte(it.key()) = static_cast<unsigned char>(it.value() & 0xFF);
+    }
+    m_comm.writeData();
 }
 
 void SoundCardBase::setEqualizerEffect(int index)
@@ -107,8 +124,9 @@ void SoundCardBase::setEqualizerEffect(int index)
         return;
     const QVariantList style = ConfigFile::instance()->getEqualizerConfig(index);
     QList<int> values;
+    // A value out of range in a hand-edited settings file reaches the card as the end the slider shows.
     for (const QVariant &value : style)
-        values.append(value.toInt());
+        values.append(qBound(0, value.toInt(), int(ParameterBlock::maxGain)));
     setBands(values);
     m_comm.writeData();
 }
@@ -135,17 +153,9 @@ QString SoundCardBase::getSNCode()
     return m_snCode;
 }
 
+// The mutes are taken as the card holds them: a muted card shown unmuted would be unmuted for real by
+// the next write of anything.
 bool SoundCardBase::getAllParaIsChange()
-{
-    return readAll(false);
-}
-
-bool SoundCardBase::readKeepingMutes()
-{
-    return readAll(true);
-}
-
-bool SoundCardBase::readAll(bool keepMutes)
 {
     unsigned char bytes[8] = {};
     // A card that could not be read is not taken for one holding zeros: the next change would write
@@ -156,11 +166,6 @@ bool SoundCardBase::readAll(bool keepMutes)
     }
     ParameterBlock &block = ParameterBlock::instance();
     block.fromBytes(bytes);
-    // The scene's mute switches always start off; the card learns it with the next write.
-    if (!keepMutes) {
-        block.playMute = 0;
-        block.micMute = 0;
-    }
     m_allPara = {{QStringLiteral("flag"), int(block.flag)},       {QStringLiteral("playMute"), int(block.playMute)},
                  {QStringLiteral("micMute"), int(block.micMute)}, {QStringLiteral("eQ60"), int(block.eQ60)},
                  {QStringLiteral("eQ300"), int(block.eQ300)},     {QStringLiteral("eQ1200"), int(block.eQ1200)},
@@ -172,6 +177,9 @@ bool SoundCardBase::readAll(bool keepMutes)
     unsigned char serial[16] = {};
     m_comm.readSerialNumber(serial);
     m_snCode = blockText(serial, kSerialTextBytes);
+    // A failed read's box runs events: a card pulled out meanwhile is not read any further.
+    if (!m_isReady)
+        return false;
     unsigned char firmware[8] = {};
     m_comm.readFirmwareVersion(firmware);
     m_firmwareVer = blockText(firmware, kFirmwareTextBytes);

@@ -4,6 +4,7 @@
 #include "communication.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
@@ -21,6 +22,9 @@ public:
     void clearReady();
     // Read completely since the card last arrived: the setters reach the card.
     bool isReady() const { return m_isReady; }
+    // Sets any of the five bands (band index 0..4 -> gain) in one write: a change of several bands
+    // reaches the card whole or not at all.
+    void setBandGains(const QMap<int, int> &gains);
     // Looks up the audio input of the card with these USB ids; getInputDevName() then names it, or
     // "Default" when the card has none of its own.
     void findInputDev(int vid, int pid);
@@ -48,16 +52,12 @@ public slots:
     QString getSNCode();
     bool getAllParaIsChange();
     QVariantMap getAllPara();
-    // Reads everything like getAllParaIsChange, but keeps the mutes as the card holds them: a command
-    // that changes one value must not unmute the card behind the user's back.
-    bool readKeepingMutes();
     QString getDevType();
     QString getInputDevName();
 
 private:
     void setByte(unsigned char &byte, int value);
     void setBands(const QList<int> &values);
-    bool readAll(bool keepMutes);
 
     Communication m_comm;
     QString m_devType;

@@ -47,7 +47,7 @@ private slots:
     void cleanup();
 
     void leavesTheCardAloneUntilTheFirstRead();
-    void readClearsMutesAndAnnouncesBeforeSerialAndFirmware();
+    void readKeepsMutesAndAnnouncesBeforeSerialAndFirmware();
     void settersWriteLowBitsOfTheirByteOnly();
     void setOriginalRestoresTheModelsBands_data();
     void setOriginalRestoresTheModelsBands();
@@ -122,7 +122,7 @@ void TestSoundCardBase::leavesTheCardAloneUntilTheFirstRead()
     QVERIFY(m_model->getInputDevName().isEmpty());
 }
 
-void TestSoundCardBase::readClearsMutesAndAnnouncesBeforeSerialAndFirmware()
+void TestSoundCardBase::readKeepsMutesAndAnnouncesBeforeSerialAndFirmware()
 {
     plugInAndRead({"--serial", "VC0500000A001", "--firmware", "FW-1.2"});
     // Leave the card muted both ways with its factory bands, then read it as a new arrival would.
@@ -147,7 +147,8 @@ void TestSoundCardBase::readClearsMutesAndAnnouncesBeforeSerialAndFirmware()
     const QStringList lines = m_card->takeLogLines();
     QCOMPARE(served(lines, "read"), QStringList{"00 01 01 21 1D 23 1C 11"});
     QVERIFY(served(lines, "write").isEmpty());
-    QCOMPARE(m_model->getAllPara(), paraMap({0, 0, 0, 0x21, 0x1D, 0x23, 0x1C, 0x11}));
+    // A muted card is shown muted.
+    QCOMPARE(m_model->getAllPara(), paraMap({0, 1, 1, 0x21, 0x1D, 0x23, 0x1C, 0x11}));
     QCOMPARE(seenInHandler, QStringList({"", "", "33"}));
     QCOMPARE(m_model->getSNCode(), QString("VC0500000A001"));
     QCOMPARE(m_model->getFirmwareVer(), QString("FW-1.2"));
@@ -156,9 +157,9 @@ void TestSoundCardBase::readClearsMutesAndAnnouncesBeforeSerialAndFirmware()
     QVERIFY2(announced >= 0, qPrintable(log.join('\n')));
     QCOMPARE(log.last(), QString("==========m_firmwareVer======== FW-1.2"));
 
-    // The mutes were cleared in the host's copy only: the next write of any kind unmutes the card.
-    m_model->setSlider12k(17);
-    QCOMPARE(writes(), QStringList{"00 00 00 21 1D 23 1C 11"});
+    // and stays muted when anything else is written.
+    m_model->setSlider12k(18);
+    QCOMPARE(writes(), QStringList{"00 01 01 21 1D 23 1C 12"});
 }
 
 void TestSoundCardBase::settersWriteLowBitsOfTheirByteOnly()
@@ -217,8 +218,11 @@ void TestSoundCardBase::equalizerStylesComeFromTheStore()
     m_model->setEqualizerEffect(1); // built-in "danceMusicConfig": 40 36 27 30 18
     ConfigFile::instance()->saveEqualizerConfig(3, 4, 45);
     ConfigFile::instance()->saveEqualizerConfig(3, 0, 300);
-    m_model->setEqualizerEffect(3); // "rockConfig" with two saved bands: 300 (low bits 44) 32 27 32 45
-    QCOMPARE(writes(), QStringList({"00 01 00 28 24 1B 1E 12", "00 01 00 2C 20 1B 20 2D"}));
+    ConfigFile::instance()->saveEqualizerConfig(3, 1, -5);
+    // "rockConfig" with three saved bands out of range (300 -5 27 32 45): the card gets the ends the
+    // sliders show, never the low bits of a hand-edited number.
+    m_model->setEqualizerEffect(3);
+    QCOMPARE(writes(), QStringList({"00 01 00 28 24 1B 1E 12", "00 01 00 2B 00 1B 20 2B"}));
 
     // No style has these numbers: nothing is written.
     m_model->setEqualizerEffect(4);
