@@ -4,6 +4,7 @@
 #include "scenewidgetaccessible.h"
 #include "takeguard.h"
 #include "windowcommand.h"
+#include "cli/cardrunner.h"
 #include "cli/commandmessage.h"
 #include "settings/configfile.h"
 #include "settings/trans.h"
@@ -14,6 +15,7 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -35,6 +37,9 @@ const int designStripHeight = 25;
 // The card is read this long after it arrives, once it has settled.
 const int cardReadDelayMs = 3000;
 const int boxWaitMs = 200;  // how often a card waiting for an error box to close looks again
+// A card whose first read fails (it was still starting, or a transfer went wrong) is read again.
+const int readRetries = 2;
+const int readRetryMs = 1000;
 
 int scaled(int design, double rate)
 {
@@ -224,7 +229,7 @@ void MainWidget::onDevArrivalOrRemove(QString devType, bool isArrival, int vid, 
     m_soundCard->findInputDev(vid, pid);
     m_recordWidget->setInputDevName(m_soundCard->getInputDevName());
     qDebug() << "***Device insertion detected";
-    readCardAfter(cardReadDelayMs, devType, vid, pid);
+    readCardAfter(cardReadDelayMs, devType, vid, pid, readRetries);
 }
 
 // A card the program cannot drive is stated once and left alone: no model, no read, nothing sent,
@@ -244,9 +249,9 @@ bool MainWidget::reportUnusableCard()
 }
 
 // The window is the timer's context, so that a timer still pending when the window goes reaches nothing.
-void MainWidget::readCardAfter(int delayMs, const QString &devType, int vid, int pid)
+void MainWidget::readCardAfter(int delayMs, const QString &devType, int vid, int pid, int retriesLeft)
 {
-    QTimer::singleShot(delayMs, this, [this, vid, pid, devType] {
+    QTimer::singleShot(delayMs, this, [this, vid, pid, devType, retriesLeft] {
         // A card pulled out before it could be read is neither read nor announced; one of the same
         // model plugged in again meanwhile is.
         if (m_presentDevType != devType)
@@ -254,16 +259,31 @@ void MainWidget::readCardAfter(int delayMs, const QString &devType, int vid, int
         // Under an open error box the card's transfers are held back: the card is read once the box
         // is closed, rather than announced with values it was never asked for.
         if (ErrorPrompt::isOpen()) {
-            readCardAfter(boxWaitMs, devType, vid, pid);
+            readCardAfter(boxWaitMs, devType, vid, pid, retriesLeft);
             return;
         }
         m_soundCard->initDev(vid, pid);
         // The sound server may offer the card's input only a moment after the card itself appears.
         m_soundCard->findInputDev(vid, pid);
         m_recordWidget->setInputDevName(m_soundCard->getInputDevName());
-        if (m_soundCard->getAllParaIsChange())
+        const bool read = m_soundCard->getAllParaIsChange();
+        // A failed transfer's box runs events: the card may have been pulled out meanwhile.
+        if (m_presentDevType != devType)
+            return;
+        if (read)
             emit isConnect(true, devType);
+        else if (retriesLeft > 0)
+            readCardAfter(readRetryMs, devType, vid, pid, retriesLeft - 1);
+        else
+            reportSilentCard();
     });
+}
+
+// A card that is plugged in but never answered is stated as such, not as "no device".
+void MainWidget::reportSilentCard()
+{
+    qDebug() << "***card found but it does not answer";
+    emit cardUnusable(QStringLiteral("noAnswer"));
 }
 
 void MainWidget::watchPower()
@@ -330,18 +350,30 @@ void MainWidget::mouseReleaseEvent(QMouseEvent *)
 
 CommandAnswer MainWidget::runCommand(const CardCommand &command)
 {
+    CommandAnswer answer;
+    QString why;
+    // A card the window has stated it cannot drive is answered as a command without a window answers.
+    if (m_detection && CardRunner::refuseUnusableCard(m_detection->reportedCardAccess(&why), &answer))
+        return answer;
     QObject *page = m_sceneWidget && m_sceneWidget->rootObject()
                         ? m_sceneWidget->rootObject()->findChild<QObject *>(QStringLiteral("pageZq05"))
                         : nullptr;
     return WindowCommand::run(command, page, m_soundCard);
 }
 
-// A request that cannot be read (another version) is refused, never guessed at.
+// A request that cannot be read (another version) is refused, never guessed at; one that comes after
+// its sender has stopped waiting is not carried out.
 QByteArray MainWidget::answerRequest(const QByteArray &request)
 {
     CardCommand command;
-    if (!CommandMessage::readRequest(request, &command))
+    qint64 startBy = 0;
+    if (!CommandMessage::readRequest(request, &command, &startBy))
         return CommandMessage::answer(
             {CommandExit::usage, {}, QCoreApplication::translate("main", "velora: 正在运行的窗口不理解这个命令（版本不同）\n")});
+    if (startBy > 0 && QDateTime::currentMSecsSinceEpoch() > startBy) {
+        qDebug() << "***command dropped: it came after its sender stopped waiting";
+        return CommandMessage::answer(
+            {CommandExit::cardFailed, {}, QCoreApplication::translate("main", "velora: 窗口太忙，命令没有执行\n")});
+    }
     return CommandMessage::answer(runCommand(command));
 }

@@ -50,8 +50,9 @@ signals:
     void screenChanged();
     // A card of model devType has been made ready (true) or has gone (false).
     void isConnect(bool isConnect, QString devType);
-    // A card was found that this program cannot drive: "noAccess" (this user may not open it) or
-    // "noLibrary" (no control library here serves it). The next isConnect ends that state.
+    // A card was found that this program cannot drive: "noAccess" (this user may not open it),
+    // "noLibrary" (no control library here serves it) or "noAnswer" (it never answered a read). The
+    // next isConnect ends that state.
     void cardUnusable(QString reason);
 
 protected:
@@ -67,8 +68,9 @@ private slots:
     void onDevArrivalOrRemove(QString devType, bool isArrival, int vid, int pid);
 
 private:
-    void readCardAfter(int delayMs, const QString &devType, int vid, int pid);
+    void readCardAfter(int delayMs, const QString &devType, int vid, int pid, int retriesLeft);
     bool reportUnusableCard();
+    void reportSilentCard();
     void initWindow();
     void watchScreen();
     void createRootPanel();

@@ -10,7 +10,7 @@ Item {
     property int currentIndex: 1
     property string devType: "zq02"
     property bool devConnectState: false
-    // Why a card that was found cannot be driven ("noAccess", "noLibrary"); empty otherwise.
+    // Why a card that was found cannot be driven ("noAccess", "noLibrary", "noAnswer"); empty otherwise.
     property string unusableReason: ""
 
     AutoResize {
@@ -83,7 +83,9 @@ Item {
         color: "orange"
         text: rightPart.unusableReason === "noAccess"
               ? qsTr("已找到声卡，但当前用户无权打开它。\n请安装 Velora 附带的 udev 规则（60-velora.rules），然后拔下声卡再插上")
-              : qsTr("已找到声卡，但本系统上没有能控制它的库")
+              : rightPart.unusableReason === "noAnswer"
+                ? qsTr("已找到声卡，但它没有应答。\n请拔下声卡再插上")
+                : qsTr("已找到声卡，但本系统上没有能控制它的库")
         visible: rightPart.unusableReason !== ""
         Accessible.role: Accessible.StaticText
         Accessible.name: text + snText.text

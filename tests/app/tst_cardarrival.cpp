@@ -52,6 +52,8 @@ private slots:
     void arrivalRemovalArrivalWithinTheDelayReadsTwiceAfterTheRemoval();
     void cardGoneBeforeItsReadIsLeftAlone();
     void cardReplugedUnderAnOpenBoxIsReadWhenItCloses();
+    void cardThatFailsItsFirstReadIsReadAgainOrStated();
+    void cardPulledDuringItsReadIsNotAnnounced();
     void closingTheWindowDeletesDetectorAndModelAndDropsPendingReads();
 
 private:
@@ -216,6 +218,53 @@ void TestCardArrival::cardReplugedUnderAnOpenBoxIsReadWhenItCloses()
     model->setSlider300(9);
     QCOMPARE(again.logLines().filter(QRegularExpression("^write 52:F0 ")),
              QStringList("write 52:F0 00 00 00 21 09 23 1C 11"));
+}
+
+// A first read that fails is tried again; a card that never answers is stated in the status line
+// rather than left as "no device" while it is plugged in.
+void TestCardArrival::cardThatFailsItsFirstReadIsReadAgainOrStated()
+{
+    MainWidget window;
+    QSignalSpy connections(&window, &MainWidget::isConnect);
+    QSignalSpy unusable(&window, &MainWidget::cardUnusable);
+    VirtualCardProcess once;
+    QVERIFY(once.start({"--fail", "Fast_ReadI2C_ById:5", "--state", m_stateDir->filePath("once.state")}));
+    QTRY_COMPARE_WITH_TIMEOUT(connections.count(), 1, readDelayMs + 5000);
+    QCOMPARE(connections.at(0), connection(true, "zq05"));
+    QCOMPARE(m_boxes->texts(), QStringList("readData fnDLL3S_Fast_ReadI2C_ById fail:   return5"));
+    m_boxes->clear();
+    QCOMPARE(reads(once.logLines()), 1);
+    QVERIFY(once.kill());
+    QTRY_COMPARE(connections.count(), 2);
+
+    VirtualCardProcess silent;
+    QVERIFY(silent.start({"--fail", "Fast_ReadI2C_ById:5:always", "--state", m_stateDir->filePath("silent.state")}));
+    QTRY_COMPARE_WITH_TIMEOUT(unusable.count(), 1, readDelayMs + 8000);
+    QCOMPARE(unusable.at(0), QVariantList{"noAnswer"});
+    QCOMPARE(m_boxes->texts().size(), 3);
+    m_boxes->clear();
+    QCOMPARE(connections.count(), 2);
+    QCOMPARE(m_log->lines("***card found but it does not answer").size(), 1);
+}
+
+// The serial number's read fails and the card is pulled out while its box is open: the removal is
+// announced and the read that comes back afterwards announces nothing.
+void TestCardArrival::cardPulledDuringItsReadIsNotAnnounced()
+{
+    MainWidget window;
+    QSignalSpy connections(&window, &MainWidget::isConnect);
+    VirtualCardProcess card;
+    QVERIFY(card.start({"--fail", "Fast_ReadI2C_ById:5:1:1", "--state", m_stateDir->filePath("card.state")}));
+    m_boxes->whileOpen = [&] {
+        QVERIFY(card.kill());
+        QTRY_COMPARE(connections.count(), 1);
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(m_boxes->texts().size(), 1, readDelayMs + 5000);
+    m_boxes->whileOpen = nullptr;
+    m_boxes->clear();
+    QTest::qWait(300);
+    QCOMPARE(connections.count(), 1);
+    QCOMPARE(connections.at(0), connection(false, "zq05"));
 }
 
 void TestCardArrival::closingTheWindowDeletesDetectorAndModelAndDropsPendingReads()
