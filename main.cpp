@@ -11,6 +11,7 @@
 #include "settings/trans.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QtDebug>
 
 #include <cstdio>
@@ -19,9 +20,13 @@
 namespace {
 
 const QString instanceKey = QStringLiteral("veloraKey05");
-// The running window carries a command out on the GUI thread, a few card transfers at most; one that
-// has not answered by then is reported rather than waited for.
-constexpr int windowAnswerMs = 5000;
+// The running window must begin a command within windowStartMs, or it drops the request, so that a
+// command reported as failed is never carried out later; the command waits a little longer than
+// that, for the window's word. The work is a card transfer or two, each bounded by the transfer
+// layer's handshake waits.
+constexpr int windowStartMs = 5000;
+constexpr int windowWordMs = 1000;
+constexpr int windowWorkMs = 15000;
 
 QStringList styleNames()
 {
@@ -39,34 +44,37 @@ void commandMessages(QtMsgType type, const QMessageLogContext &, const QString &
         std::fprintf(stderr, "velora: %s\n", text.toLocal8Bit().constData());
 }
 
-void print(FILE *stream, const QString &text)
+// Texts for people in the locale's encoding; JSON, which programs read, always in UTF-8.
+int print(const CommandAnswer &answer, bool json)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputs((json ? answer.out.toUtf8() : answer.out.toLocal8Bit()).constData(), stdout);
+    std::fputs(answer.err.toLocal8Bit().constData(), stderr);
+    return answer.exitCode;
 }
 
 // To the running window when there is one (a listing needs none), to the card itself otherwise.
 int carryOut(const CardCommand &command)
 {
     if (command.action == CardCommand::ListCards)
-        return HeadlessCommand::run(command);
+        return print(HeadlessCommand::run(command), command.json);
+    const qint64 startBy = QDateTime::currentMSecsSinceEpoch() + windowStartMs;
     QByteArray reply;
-    switch (SingleInstance::sendCommand(instanceKey, CommandMessage::request(command), &reply, windowAnswerMs)) {
+    switch (SingleInstance::sendCommand(instanceKey, CommandMessage::request(command, startBy), &reply,
+                                        windowStartMs + windowWordMs, windowWorkMs)) {
     case SingleInstance::Delivery::NoWindow:
-        return HeadlessCommand::run(command);
+        return print(HeadlessCommand::run(command), command.json);
     case SingleInstance::Delivery::Answered: {
         CommandAnswer answer;
-        if (CommandMessage::readAnswer(reply, &answer)) {
-            print(stdout, answer.out);
-            print(stderr, answer.err);
-            return answer.exitCode;
-        }
+        if (CommandMessage::readAnswer(reply, &answer))
+            return print(answer, command.json);
         break;
     }
     case SingleInstance::Delivery::NoAnswer:
         break;
     }
-    print(stderr, QCoreApplication::translate("main", "velora: 正在运行的窗口没有回答命令（没有响应或版本不同）\n"));
-    return CommandExit::cardFailed;
+    return print({CommandExit::cardFailed, {},
+                  QCoreApplication::translate("main", "velora: 正在运行的窗口没有回答命令（没有响应或版本不同）\n")},
+                 false);
 }
 
 // A start that names a command: the command is read and checked with the application object in place
@@ -90,17 +98,15 @@ int runCommandLine(char *program, const QStringList &arguments)
     CommandParser parser(styleNames);
     switch (parser.parse(arguments)) {
     case CommandParser::Help:
-        std::fputs(CommandParser::helpText().toLocal8Bit().constData(), stdout);
-        return CommandExit::done;
+        return print({CommandExit::done, CommandParser::helpText(), {}}, false);
     case CommandParser::Version:
-        std::fputs(CommandParser::versionText().toLocal8Bit().constData(), stdout);
-        return CommandExit::done;
+        return print({CommandExit::done, CommandParser::versionText(), {}}, false);
     case CommandParser::Command:
         return carryOut(parser.command());
     default:
-        std::fprintf(stderr, "velora: %s\n%s\n", parser.errorText().toLocal8Bit().constData(),
-                     CommandParser::usageHint().toLocal8Bit().constData());
-        return CommandExit::usage;
+        return print({CommandExit::usage, {},
+                      QStringLiteral("velora: %1\n%2\n").arg(parser.errorText(), CommandParser::usageHint())},
+                     false);
     }
 }
 

@@ -6,7 +6,7 @@ SingleInstance::SingleInstance(QObject *parent) : QObject(parent) {}
 
 bool SingleInstance::isRunning(const QString &key)
 {
-    m_segment.setKey(key); // detaches from any earlier key
+    useKey(key); // detaches from any earlier key
     clearStaleSegment();
     // Creation is atomic across processes: exactly one start can win it.
     if (m_segment.create(sizeof(quint32)))

@@ -33,20 +33,25 @@ public:
 
     // The window's side of commands: the handler turns a request into its answer.
     void setCommandHandler(std::function<QByteArray(const QByteArray &)> handler);
-    // The command's side: hands the request to the running window and waits at most timeoutMs for the
-    // answer. NoWindow when no copy takes requests.
-    static Delivery sendCommand(const QString &key, const QByteArray &request, QByteArray *answer, int timeoutMs);
+    // The command's side: hands the request to the running window, waits at most startMs for it to
+    // begin and then at most workMs for the answer (where the window cannot say that it has begun, the
+    // two together). NoWindow when no copy takes requests.
+    static Delivery sendCommand(const QString &key, const QByteArray &request, QByteArray *answer, int startMs,
+                                int workMs);
 
 signals:
     // A later start asked this copy's window to come to the front.
     void activationRequested();
 
 private:
+    // Names the segment (and, where requests come over a socket, the socket) after the key.
+    void useKey(const QString &key);
     void clearStaleSegment();
     void requestActivation(quint32 handle);
     void listen();
 
     QSharedMemory m_segment;
+    QString m_serverName;
     std::function<QByteArray(const QByteArray &)> m_commandHandler;
 };
 

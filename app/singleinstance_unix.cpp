@@ -4,7 +4,10 @@
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QtDebug>
+
+#include <unistd.h>
 
 // The request travels over a local socket named after the segment, in the shape of the window message
 // a second start sends elsewhere: tag, size of the data, data (the value 1), each 32 bits, little-endian.
@@ -18,6 +21,13 @@ const int headerSize = 8;
 const int connectTimeoutMs = 1000;
 // Far above any command message; a larger size is taken for a foreign request.
 const quint32 maxCommandSize = 64 * 1024;
+
+// In the user's own runtime folder (mode 0700): every user runs a copy of their own, and no other user
+// can reach the socket or take its name first.
+QString privatePath(const QString &key)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QLatin1Char('/') + key;
+}
 
 QByteArray header(quint32 tag, quint32 size)
 {
@@ -67,6 +77,13 @@ quint32 requestTag(const QByteArray &bytes)
 
 } // namespace
 
+// The segment's name carries the user, so that each user has a running copy of their own.
+void SingleInstance::useKey(const QString &key)
+{
+    m_serverName = privatePath(key);
+    m_segment.setKey(QStringLiteral("%1-%2").arg(key).arg(getuid()));
+}
+
 void SingleInstance::clearStaleSegment()
 {
     // A System V segment outlives a copy that was killed; with no process attached it would refuse
@@ -78,7 +95,7 @@ void SingleInstance::clearStaleSegment()
 void SingleInstance::requestActivation(quint32)
 {
     QLocalSocket socket;
-    socket.connectToServer(m_segment.key());
+    socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(connectTimeoutMs))
         return;
     socket.write(activationRequest());
@@ -91,8 +108,8 @@ void SingleInstance::listen()
     auto *server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
     // This process owns the segment, so a socket file of the same name is a leftover of a killed copy.
-    QLocalServer::removeServer(m_segment.key());
-    if (!server->listen(m_segment.key())) {
+    QLocalServer::removeServer(m_serverName);
+    if (!server->listen(m_serverName)) {
         qWarning() << "activation listener failed:" << server->errorString();
         return;
     }
@@ -108,7 +125,11 @@ void SingleInstance::listen()
                     if (socket->bytesAvailable() < headerSize + qint64(size))
                         return;
                     socket->read(headerSize);
-                    const QByteArray answer = m_commandHandler(socket->read(size));
+                    const QByteArray request = socket->read(size);
+                    // Told at once, so that the command waits for the card rather than for the window.
+                    socket->write(sized(QByteArray()));
+                    socket->flush();
+                    const QByteArray answer = m_commandHandler(request);
                     socket->write(sized(answer));
                     socket->disconnectFromServer(); // after the answer has been written
                     return;
@@ -126,31 +147,42 @@ void SingleInstance::listen()
     });
 }
 
+namespace {
+
+// One frame of the window's reply (its size, then its bytes) within timeoutMs; false when it did not
+// come whole, the connection having ended or the time run out.
+bool readFrame(QLocalSocket &socket, int timeoutMs, QByteArray *frame)
+{
+    const auto whole = [&socket] {
+        return socket.bytesAvailable() >= 4 && socket.bytesAvailable() >= 4 + qint64(word(socket.peek(4), 0));
+    };
+    QElapsedTimer clock;
+    clock.start();
+    while (!whole()) {
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0 || !socket.waitForReadyRead(int(left)))
+            break;
+    }
+    if (!whole())
+        return false;
+    *frame = socket.read(4 + word(socket.peek(4), 0)).mid(4);
+    return true;
+}
+
+} // namespace
+
 SingleInstance::Delivery SingleInstance::sendCommand(const QString &key, const QByteArray &request, QByteArray *answer,
-                                                     int timeoutMs)
+                                                     int startMs, int workMs)
 {
     QLocalSocket socket;
-    socket.connectToServer(key);
+    socket.connectToServer(privatePath(key));
     if (!socket.waitForConnected(connectTimeoutMs))
         return Delivery::NoWindow;
     socket.write(header(commandTag, quint32(request.size())) + request);
-    QElapsedTimer clock;
-    clock.start();
-    QByteArray received;
-    const auto complete = [&received, answer] {
-        if (received.size() < 4 || received.size() < 4 + qint64(word(received, 0)))
-            return false;
-        *answer = received.mid(4, int(word(received, 0)));
-        return true;
-    };
-    while (!complete()) {
-        const qint64 left = timeoutMs - clock.elapsed();
-        // A window that closes the connection without an answer did not understand the request.
-        if (left <= 0 || !socket.waitForReadyRead(int(left))) {
-            received += socket.readAll();
-            return complete() ? Delivery::Answered : Delivery::NoAnswer;
-        }
-        received += socket.readAll();
-    }
+    // The window says with an empty frame that it has begun, then sends the answer. A window that
+    // closes the connection without an answer did not understand the request.
+    QByteArray begun;
+    if (!readFrame(socket, startMs, &begun) || !begun.isEmpty() || !readFrame(socket, workMs, answer))
+        return Delivery::NoAnswer;
     return Delivery::Answered;
 }

@@ -4,6 +4,12 @@
 
 #include <cstring>
 
+void SingleInstance::useKey(const QString &key)
+{
+    // A named segment lives in the session's own namespace: one running copy per session.
+    m_segment.setKey(key);
+}
+
 void SingleInstance::clearStaleSegment()
 {
     // The system removes the segment with the last process holding it: nothing outlives a crash.
@@ -20,7 +26,7 @@ void SingleInstance::listen()
 }
 
 SingleInstance::Delivery SingleInstance::sendCommand(const QString &key, const QByteArray &request, QByteArray *answer,
-                                                     int timeoutMs)
+                                                     int startMs, int workMs)
 {
     // The running copy's window handle, read from its segment without taking the segment over.
     QSharedMemory segment(key);
@@ -35,7 +41,7 @@ SingleInstance::Delivery SingleInstance::sendCommand(const QString &key, const Q
     segment.detach();
     std::string reply;
     const auto delivery = win32shell::sendCommand(win32shell::windowFromStoredHandle(handle), commandTag, answerTag,
-                                                  request.toStdString(), &reply, unsigned(timeoutMs));
+                                                  request.toStdString(), &reply, unsigned(startMs + workMs));
     if (delivery == win32shell::CommandDelivery::NoWindow)
         return Delivery::NoWindow;
     if (delivery == win32shell::CommandDelivery::NoAnswer)

@@ -2,11 +2,11 @@
 
 #include "cli/cardrunner.h"
 #include "device/errorprompt.h"
+#include "device/parameterblock.h"
 #include "device/soundcardbase.h"
+#include "settings/configfile.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QQuickItem>
 #include <QVariant>
 
@@ -38,6 +38,27 @@ QVariant call(QObject *object, const char *function, const QVariantList &argumen
     return result;
 }
 
+int checkedStyle(QObject *page)
+{
+    const QVariant preset = call(page, "checkedPreset");
+    auto *button = preset.value<QObject *>();
+    return button ? button->property("btnIndex").toInt() : -1;
+}
+
+// The bands reach the card in one write, so that several bands change together or not at all; the
+// sliders then show them and a checked style stores them, as a slider's release does.
+void setBands(const QMap<int, int> &bands, QObject *page, SoundCardBase *card)
+{
+    card->setBandGains(bands);
+    const int style = checkedStyle(page);
+    for (auto it = bands.cbegin(); it != bands.cend(); ++it) {
+        if (QObject *band = item(page, QStringLiteral("band%1").arg(it.key())))
+            band->setProperty("sliderValue", it.value());
+        if (style >= 0)
+            ConfigFile::instance()->saveEqualizerConfig(style, it.key(), it.value());
+    }
+}
+
 // A mute switch clicked into `on`: the page's handler sends it, then the switch shows it.
 void clickSwitch(QObject *page, const char *name, CardCommand::Switch wanted)
 {
@@ -50,7 +71,7 @@ void clickSwitch(QObject *page, const char *name, CardCommand::Switch wanted)
     button->setProperty("checkedState", on ? 1 : 2);
 }
 
-void carryOut(const CardCommand &command, QObject *page)
+void carryOut(const CardCommand &command, QObject *page, SoundCardBase *card)
 {
     switch (command.action) {
     case CardCommand::MicMute:
@@ -66,11 +87,7 @@ void carryOut(const CardCommand &command, QObject *page)
         call(page, "applyPreset", {command.style});
         break;
     case CardCommand::Eq:
-        for (auto it = command.bands.cbegin(); it != command.bands.cend(); ++it) {
-            if (QObject *band = item(page, QStringLiteral("band%1").arg(it.key())))
-                band->setProperty("sliderValue", it.value());
-            call(page, "bandReleased", {it.key(), it.value()});
-        }
+        setBands(command.bands, page, card);
         break;
     case CardCommand::Original:
         call(page, "restoreOriginal");
@@ -80,12 +97,6 @@ void carryOut(const CardCommand &command, QObject *page)
     }
 }
 
-int checkedStyle(QObject *page)
-{
-    const QVariant preset = call(page, "checkedPreset");
-    auto *button = preset.value<QObject *>();
-    return button ? button->property("btnIndex").toInt() : -1;
-}
 
 } // namespace
 
@@ -97,17 +108,25 @@ CommandAnswer WindowCommand::run(const CardCommand &command, QObject *page, Soun
         answer.err = QCoreApplication::translate("WindowCommand", "velora: 没有找到声卡\n");
         return answer;
     }
+    // Under an open box the card's transfers are held back: the command would change the page and
+    // report success while nothing reached the card.
+    if (ErrorPrompt::isOpen()) {
+        answer.exitCode = CommandExit::cardFailed;
+        answer.err = QCoreApplication::translate("WindowCommand", "velora: 窗口正显示一个错误提示框，请先关闭它\n");
+        return answer;
+    }
     const ErrorPrompt::Presenter previous = ErrorPrompt::setPresenter([&answer](const QString &, const QString &text) {
         answer.exitCode = CommandExit::cardFailed;
         answer.err += QStringLiteral("velora: %1\n").arg(text);
     });
-    if (command.action == CardCommand::Status) {
-        const QJsonObject status = CardRunner::status(*card, true, checkedStyle(page));
-        answer.out = command.json ? QString::fromUtf8(QJsonDocument(status).toJson(QJsonDocument::Compact)) + QLatin1Char('\n')
-                                  : CardRunner::statusText(status);
-    } else {
-        carryOut(command, page);
-    }
+    const ParameterBlock before = ParameterBlock::instance();
+    if (command.action == CardCommand::Status)
+        answer.out = CardRunner::statusOutput(CardRunner::status(*card, true, checkedStyle(page)), command.json);
+    else
+        carryOut(command, page, card);
+    // A command reported as failed leaves nothing behind that a later write would send to the card.
+    if (answer.exitCode != CommandExit::done)
+        ParameterBlock::instance() = before;
     ErrorPrompt::setPresenter(previous);
     return answer;
 }

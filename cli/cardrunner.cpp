@@ -6,6 +6,7 @@
 #include "device/virtualbus.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
 
 namespace {
 
@@ -15,6 +16,11 @@ constexpr int jsonVersion = 1;
 QString onOff(bool on)
 {
     return on ? QCoreApplication::translate("CardRunner", "开") : QCoreApplication::translate("CardRunner", "关");
+}
+
+QString oneLine(const QJsonDocument &document)
+{
+    return QString::fromUtf8(document.toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
 }
 
 QString yesNo(bool yes)
@@ -40,14 +46,9 @@ void CardRunner::apply(SoundCardBase &model, const CardCommand &command)
     case CardCommand::Style:
         model.setEqualizerEffect(command.style);
         break;
-    case CardCommand::Eq: {
-        void (SoundCardBase::*const setters[])(int) = {&SoundCardBase::setSlider60, &SoundCardBase::setSlider300,
-                                                       &SoundCardBase::setSlider1_2k, &SoundCardBase::setSlider3_6k,
-                                                       &SoundCardBase::setSlider12k};
-        for (auto it = command.bands.cbegin(); it != command.bands.cend(); ++it)
-            (model.*setters[it.key()])(it.value());
+    case CardCommand::Eq:
+        model.setBandGains(command.bands);
         break;
-    }
     case CardCommand::Original:
         model.setOriginal();
         break;
@@ -88,6 +89,11 @@ QString CardRunner::statusText(const QJsonObject &status)
              bandTexts.join(QLatin1Char(' ')), style.isNull() ? QCoreApplication::translate("CardRunner", "未知") : QString::number(style.toInt()));
 }
 
+QString CardRunner::statusOutput(const QJsonObject &status, bool json)
+{
+    return json ? oneLine(QJsonDocument(status)) : statusText(status);
+}
+
 QJsonArray CardRunner::cards(const QStringList &deviceTexts)
 {
     QJsonArray list;
@@ -114,4 +120,26 @@ QString CardRunner::cardsText(const QJsonArray &cards)
                          object.value(QStringLiteral("productId")).toString(), object.value(QStringLiteral("device")).toString());
     }
     return text;
+}
+
+QString CardRunner::cardsOutput(const QJsonArray &cards, bool json)
+{
+    return json ? oneLine(QJsonDocument(cards)) : cardsText(cards);
+}
+
+bool CardRunner::refuseUnusableCard(DetectionDevice::CardAccess access, CommandAnswer *answer)
+{
+    switch (access) {
+    case DetectionDevice::CardNotOpenable:
+        answer->err = QCoreApplication::translate(
+            "HeadlessCommand", "velora: 已找到声卡，但当前用户无权打开它。请安装 Velora 附带的 udev 规则（60-velora.rules），然后拔下声卡再插上\n");
+        break;
+    case DetectionDevice::CardUnserved:
+        answer->err = QCoreApplication::translate("HeadlessCommand", "velora: 已找到声卡，但本系统上没有能控制它的库\n");
+        break;
+    default:
+        return false;
+    }
+    answer->exitCode = CommandExit::cardFailed;
+    return true;
 }

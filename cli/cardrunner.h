@@ -2,6 +2,7 @@
 #define CARDRUNNER_H
 
 #include "cardcommand.h"
+#include "device/detectiondevice.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -21,10 +22,17 @@ void apply(SoundCardBase &model, const CardCommand &command);
 QJsonObject status(SoundCardBase &model, bool connected, int style);
 // The --status text for people.
 QString statusText(const QJsonObject &status);
+// What --status prints: the text for people, or the object as one line of JSON.
+QString statusOutput(const QJsonObject &status, bool json);
 
 // The --list-cards entries for the detector's device texts.
 QJsonArray cards(const QStringList &deviceTexts);
 QString cardsText(const QJsonArray &cards);
+QString cardsOutput(const QJsonArray &cards, bool json);
+
+// A card that was found but cannot be driven here, answered the same through a window and without
+// one; false (and `answer` untouched) for a usable card.
+bool refuseUnusableCard(DetectionDevice::CardAccess access, CommandAnswer *answer);
 
 } // namespace CardRunner
 

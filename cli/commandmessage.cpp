@@ -15,15 +15,18 @@ QJsonObject versioned(const QByteArray &bytes)
 
 } // namespace
 
-QByteArray CommandMessage::request(const CardCommand &command)
+QByteArray CommandMessage::request(const CardCommand &command, qint64 startBy)
 {
-    return QJsonDocument(QJsonObject{{versionKey, version}, {QStringLiteral("command"), command.toJson()}})
+    return QJsonDocument(QJsonObject{{versionKey, version},
+                                     {QStringLiteral("command"), command.toJson()},
+                                     {QStringLiteral("startBy"), double(startBy)}})
         .toJson(QJsonDocument::Compact);
 }
 
-bool CommandMessage::readRequest(const QByteArray &bytes, CardCommand *command)
+bool CommandMessage::readRequest(const QByteArray &bytes, CardCommand *command, qint64 *startBy)
 {
     const QJsonObject object = versioned(bytes);
+    *startBy = qint64(object.value(QStringLiteral("startBy")).toDouble());
     return !object.isEmpty() && CardCommand::fromJson(object.value(QStringLiteral("command")).toObject(), command);
 }
 

@@ -14,9 +14,13 @@ constexpr int version = 1;
 // Neither message is ever near this; a larger one is not read.
 constexpr int maxSize = 64 * 1024;
 
-QByteArray request(const CardCommand &command);
-// False for another version or anything not fully understood.
-bool readRequest(const QByteArray &bytes, CardCommand *command);
+// `startBy` (milliseconds since the epoch) is when the window must have begun the command at the
+// latest: the sender stops waiting some time after it, and a command begun later would change the
+// card after its sender had reported that nothing happened.
+QByteArray request(const CardCommand &command, qint64 startBy);
+// False for another version or anything not fully understood. `startBy` is 0 when the request sets
+// no limit.
+bool readRequest(const QByteArray &bytes, CardCommand *command, qint64 *startBy);
 
 QByteArray answer(const CommandAnswer &answer);
 bool readAnswer(const QByteArray &bytes, CommandAnswer *answer);

@@ -2,6 +2,9 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // The built-in style names on the command line, by style index; never translated, so that scripts
@@ -32,6 +35,38 @@ struct Options
     }
 };
 
+// Qt's own options for a window start (the GUI's and the widgets'), taken with one or two dashes; the
+// first group takes the next argument as its value.
+const char *const qtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                                      "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "session",
+                                      "display", "name", "style", "stylesheet"};
+const char *const qtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+
+QString optionName(const QString &argument)
+{
+    QString name = argument.section(QLatin1Char('='), 0, 0);
+    name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
+    return name;
+}
+
+template <size_t N>
+bool listed(const char *const (&names)[N], const QString &name)
+{
+    return std::any_of(std::begin(names), std::end(names), [&name](const char *known) { return name == QLatin1String(known); });
+}
+
+bool isQtOption(const QString &argument)
+{
+    const QString name = optionName(argument);
+    return listed(qtValueOptions, name) || listed(qtFlagOptions, name) || name == QLatin1String("qmljsdebugger");
+}
+
+// An option Qt reads with its value in the next argument ("-style fusion", not "-style=fusion").
+bool takesNextArgument(const QString &argument)
+{
+    return !argument.contains(QLatin1Char('=')) && listed(qtValueOptions, optionName(argument));
+}
+
 } // namespace
 
 bool CommandParser::namesAnOption(const QStringList &arguments)
@@ -44,8 +79,14 @@ bool CommandParser::namesAnOption(const QStringList &arguments)
             names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
     }
     for (int i = 1; i < arguments.size(); ++i) {
-        if (names.contains(arguments.at(i).section(QLatin1Char('='), 0, 0)))
+        const QString &argument = arguments.at(i);
+        if (names.contains(argument.section(QLatin1Char('='), 0, 0)))
             return true;
+        // A mistyped option is refused as a command would be, rather than opening the window.
+        if (argument.size() > 1 && argument.startsWith(QLatin1Char('-')) && !isQtOption(argument))
+            return true;
+        if (isQtOption(argument) && takesNextArgument(argument))
+            ++i;
     }
     return false;
 }

@@ -27,8 +27,9 @@ public:
     explicit CommandParser(std::function<QStringList()> styleNames = {});
 
     Outcome parse(const QStringList &arguments);
-    // Whether any argument names one of the program's own options; a start without one is a plain
-    // start of the window, whatever else it carries (Qt's own options go to Qt as always).
+    // Whether any argument names one of the program's own options, or an option that is neither the
+    // program's nor Qt's own; a start without one is a plain start of the window (Qt's own options
+    // go to Qt as always).
     static bool namesAnOption(const QStringList &arguments);
 
     CardCommand command() const { return m_command; }

@@ -3,11 +3,11 @@
 
 #include "cardcommand.h"
 
-// Carries out a command with no window: finds the card, reads it as at arrival (keeping its mutes),
-// makes the change, prints the answer on stdout and failures on stderr (never a box), and returns the
-// exit code. Needs the application object, as the detector is a widget.
+// Carries out a command with no window: finds the card, reads it as at arrival, makes the change and
+// answers with what to print (the transfer layer's failures in the answer, never a box). Needs the
+// application object, as the detector is a widget.
 namespace HeadlessCommand {
-int run(const CardCommand &command);
+CommandAnswer run(const CardCommand &command);
 }
 
 #endif // HEADLESSCOMMAND_H

@@ -399,6 +399,12 @@ Install Velora&apos;s udev rule (60-velora.rules), then unplug the card and plug
         <source>已找到声卡，但本系统上没有能控制它的库</source>
         <translation>Card found, but no control library for it is available on this system</translation>
     </message>
+    <message>
+        <source>已找到声卡，但它没有应答。
+请拔下声卡再插上</source>
+        <translation>Card found, but it does not answer.
+Unplug the card and plug it in again</translation>
+    </message>
 </context>
 <context>
     <name>PanelesTitle</name>
@@ -552,6 +558,12 @@ Install Velora&apos;s udev rule (60-velora.rules), then unplug the card and plug
         <translation>velora: no card found
 </translation>
     </message>
+    <message>
+        <source>velora: 窗口正显示一个错误提示框，请先关闭它
+</source>
+        <translation>velora: the window shows an error box; close it first
+</translation>
+    </message>
 </context>
 <context>
     <name>aboutPage</name>
@@ -654,6 +666,12 @@ Install Velora&apos;s udev rule (60-velora.rules), then unplug the card and plug
         <source>velora: 正在运行的窗口不理解这个命令（版本不同）
 </source>
         <translation>velora: the running window does not understand this command (another version)
+</translation>
+    </message>
+    <message>
+        <source>velora: 窗口太忙，命令没有执行
+</source>
+        <translation>velora: the window was busy too long; the command was not carried out
 </translation>
     </message>
 </context>

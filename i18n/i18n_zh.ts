@@ -376,6 +376,11 @@
         <source>已找到声卡，但本系统上没有能控制它的库</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>已找到声卡，但它没有应答。
+请拔下声卡再插上</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PanelesTitle</name>
@@ -528,6 +533,11 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>velora: 窗口正显示一个错误提示框，请先关闭它
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>aboutPage</name>
@@ -627,6 +637,11 @@
     </message>
     <message>
         <source>velora: 正在运行的窗口不理解这个命令（版本不同）
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>velora: 窗口太忙，命令没有执行
 </source>
         <translation type="unfinished"></translation>
     </message>

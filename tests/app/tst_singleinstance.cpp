@@ -11,9 +11,18 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace {
 
 const QString key = QStringLiteral("veloraKey05");
+
+// Where the first copy takes requests: the user's own runtime folder.
+QString serverPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QLatin1Char('/') + key;
+}
 
 QString program()
 {
@@ -26,10 +35,10 @@ QString logDir()
 }
 
 // Every log page of the run, one after the other.
-QString allPages()
+QString allPages(const QString &folder = logDir())
 {
     QString text;
-    const QDir dir(logDir());
+    const QDir dir(folder);
     for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
         QFile file(dir.filePath(name));
         if (file.open(QIODevice::ReadOnly))
@@ -41,6 +50,14 @@ QString allPages()
 int startLines()
 {
     return allPages().count(QStringLiteral("================progress start================"));
+}
+
+// Removes the segment a killed copy of this user left behind in the system.
+void clearOrphan(uid_t user)
+{
+    QSharedMemory orphan(QStringLiteral("%1-%2").arg(key).arg(user));
+    if (orphan.attach())
+        orphan.detach();
 }
 
 // Starts a later copy and gives its exit code, or -1 when it did not end on its own within 2 s.
@@ -71,7 +88,7 @@ QByteArray request(quint32 tag)
 bool sendRaw(const QByteArray &bytes)
 {
     QLocalSocket socket;
-    socket.connectToServer(key);
+    socket.connectToServer(serverPath());
     if (!socket.waitForConnected(5000))
         return false;
     socket.write(bytes);
@@ -97,6 +114,7 @@ private slots:
     void secondStartBeforeTheWindowIsShown();
     void onlyTheActivationRequestRaises();
     void startAfterKillBecomesTheFirst();
+    void eachUserRunsACopyOfTheirOwn();
 };
 
 void TestSingleInstance::initTestCase()
@@ -177,10 +195,60 @@ void TestSingleInstance::startAfterKillBecomesTheFirst()
 
     next.kill();
     QVERIFY(next.waitForFinished(5000));
-    // Leave no orphaned segment behind in the system.
-    QSharedMemory orphan(key);
-    if (orphan.attach())
-        orphan.detach();
+    clearOrphan(getuid());
+}
+
+// Another user's start is no second start of this user's copy: it shows a window of its own, and its
+// own later start comes to that one. Neither can reach the other's socket.
+void TestSingleInstance::eachUserRunsACopyOfTheirOwn()
+{
+    const passwd *nobody = getpwnam("nobody");
+    if (geteuid() != 0 || !nobody || QStandardPaths::findExecutable("setpriv").isEmpty())
+        QSKIP("a second user needs root, the user nobody and setpriv");
+    const int earlierStarts = startLines();
+    QProcess mine;
+    mine.start(program(), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(startLines(), earlierStarts + 1, 20000);
+
+    // Their folders under /tmp, which nobody may enter, with short names for the socket's address.
+    QTemporaryDir base(QStringLiteral("/tmp/vsi-XXXXXX"));
+    QVERIFY(base.isValid());
+    QVERIFY(QFile::setPermissions(base.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    int folders = 0;
+    for (const char *folder : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR", "TMPDIR"}) {
+        const QString path = base.filePath(QString::number(folders++));
+        QVERIFY(QDir().mkpath(path) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(chown(QFile::encodeName(path), nobody->pw_uid, nobody->pw_gid), 0);
+        env.insert(QLatin1String(folder), path);
+    }
+    const QStringList asNobody{"--reuid=nobody", "--regid=" + QString::number(nobody->pw_gid), "--clear-groups", program()};
+    QProcess theirs;
+    theirs.setProcessEnvironment(env);
+    theirs.start("setpriv", asNobody);
+    const QString theirLog = env.value("XDG_DATA_HOME") + "/Norvane/velora/Log";
+    QTRY_COMPARE_WITH_TIMEOUT(allPages(theirLog).count("================progress start================"), 1, 20000);
+    // Listening once its window is shown.
+    const QFileInfo theirSocket(env.value("XDG_RUNTIME_DIR") + "/veloraKey05");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(theirSocket.filePath()), 20000);
+    QCOMPARE(theirs.state(), QProcess::Running);
+    QCOMPARE(theirSocket.ownerId(), nobody->pw_uid);
+
+    QProcess again;
+    again.setProcessEnvironment(env);
+    again.start("setpriv", asNobody);
+    QVERIFY(again.waitForFinished(5000));
+    QCOMPARE(again.exitCode(), 0);
+    QCOMPARE(secondStart(), 0);
+    QCOMPARE(startLines(), earlierStarts + 1);
+    QCOMPARE(allPages(theirLog).count("================progress start================"), 1);
+
+    for (QProcess *copy : {&mine, &theirs}) {
+        copy->kill();
+        QVERIFY(copy->waitForFinished(5000));
+    }
+    clearOrphan(getuid());
+    clearOrphan(nobody->pw_uid);
 }
 
 QTEST_MAIN(TestSingleInstance)

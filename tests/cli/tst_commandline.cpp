@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QSettings>
 #include <QtTest>
 
@@ -21,6 +22,7 @@ struct Run
     int exitCode = -1;
     QString out;
     QString err;
+    QByteArray rawOut;
 };
 
 // The velora binary with these arguments; a command that does not end in time fails the test.
@@ -45,7 +47,8 @@ Run velora(const QStringList &arguments, const QString &language = QString(), co
         return run;
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.rawOut = process.readAllStandardOutput();
+    run.out = QString::fromLocal8Bit(run.rawOut);
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
 }
@@ -98,10 +101,15 @@ private slots:
     void theWindowCarriesOutTheCommandAsItsClicksWould();
     void aCardFailureInTheWindowIsAnsweredNotBoxed();
     void aWindowThatDoesNotAnswerIsGivenUpOn();
+    void aWindowUnderAnErrorBoxRefusesTheCommand();
+    void aSlowCardGetsOneTruthfulAnswerPerCommand();
 
 private:
     // Starts the real window and waits until it has read the plugged-in card.
-    void startWindow();
+    void startWindow(const QStringList &extra = {});
+    // The real window, waiting for nothing.
+    void launchWindow(const QStringList &extra = {});
+    void waitForWindowRead();
     void plugIn(const QStringList &options = {});
     QStringList newWrites() { return writes(m_card->takeLogLines()); }
 
@@ -125,15 +133,29 @@ void TestCommandLine::cleanup()
     m_card.reset();
 }
 
-void TestCommandLine::startWindow()
+void TestCommandLine::launchWindow(const QStringList &extra)
 {
     m_window.reset(new QProcess);
     m_window->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &variable : extra)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    m_window->setProcessEnvironment(environment);
     m_window->start(QStringLiteral(VELORA_BINARY_DIR "/velora"), QStringList());
     QVERIFY(m_window->waitForStarted(5000));
-    // The window reads the card 3 s after its arrival.
+}
+
+void TestCommandLine::startWindow(const QStringList &extra)
+{
+    launchWindow(extra);
+    waitForWindowRead();
+}
+
+// The window reads the card 3 s after its arrival: the block, the serial number, the firmware last.
+void TestCommandLine::waitForWindowRead()
+{
     QStringList lines;
-    QTRY_VERIFY_WITH_TIMEOUT(!(lines += m_card->takeLogLines()).filter(QRegularExpression("^read 52:F0 ")).isEmpty(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!(lines += m_card->takeLogLines()).filter(QRegularExpression("^read 53:F0 ")).isEmpty(), 20000);
 }
 
 void TestCommandLine::plugIn(const QStringList &options)
@@ -182,6 +204,8 @@ void TestCommandLine::badCommandsAreRefusedBeforeAnythingIsSent_data()
     QTest::newRow("json with a change") << QStringList{"--json", "--original"};
     QTest::newRow("unknown option") << QStringList{"--status", "--loud"};
     QTest::newRow("missing value") << QStringList{"--style"};
+    QTest::newRow("mistyped option alone") << QStringList{"--stauts"};
+    QTest::newRow("unknown option beside Qt's own") << QStringList{"-style", "fusion", "-x"};
 }
 
 void TestCommandLine::badCommandsAreRefusedBeforeAnythingIsSent()
@@ -226,6 +250,12 @@ void TestCommandLine::statusReadsTheCard()
     const Run text = velora({"--status"});
     QCOMPARE(text.exitCode, 0);
     QVERIFY(text.out.contains(QLatin1String("SN0042")));
+    // JSON is UTF-8 whatever the locale's encoding.
+    m_card.reset();
+    plugIn({"--firmware", "固件"});
+    const Run c = velora({"--status", "--json"}, "C", {"LC_ALL=C"});
+    QCOMPARE(c.exitCode, 0);
+    QCOMPARE(QJsonDocument::fromJson(c.rawOut).object().value("firmware"), QJsonValue(QStringLiteral("固件")));
     QVERIFY(text.out.contains(QLatin1String("60=43 300=42 1200=36 3600=39 12000=38")));
 }
 
@@ -240,9 +270,9 @@ void TestCommandLine::changesWriteTheBlockAndKeepTheRest()
     // A band change keeps the mutes the card holds and the other bands.
     QCOMPARE(velora({"--eq", "300=20"}).exitCode, 0);
     QCOMPARE(newWrites(), QStringList{"00 01 01 21 14 23 1C 11"});
-    // Each band as its slider would send it: one whole block per band.
+    // Several bands in one block, so that they reach the card together or not at all.
     QCOMPARE(velora({"--eq", "12000=0,60=43"}).exitCode, 0);
-    QCOMPARE(newWrites(), (QStringList{"00 01 01 2B 14 23 1C 11", "00 01 01 2B 14 23 1C 00"}));
+    QCOMPARE(newWrites(), QStringList{"00 01 01 2B 14 23 1C 00"});
     // Toggled twice the microphone is back where it was.
     QCOMPARE(velora({"--mic-mute", "toggle"}).exitCode, 0);
     QCOMPARE(velora({"--mic-mute", "toggle"}).exitCode, 0);
@@ -304,9 +334,26 @@ void TestCommandLine::aRealCardNoLibraryServesIsLeftAlone()
     QFile node(root.filePath("dev/hidraw3"));
     QVERIFY(node.open(QIODevice::WriteOnly));
     node.close();
-    const Run run = velora({"--mic-mute", "on"}, "en_US.UTF-8", {"VELORA_SYSTEM_ROOT=" + root.path()});
+    const QString rootVariable = "VELORA_SYSTEM_ROOT=" + root.path();
+    const QString expected = QStringLiteral("velora: card found, but no control library for it is available on this system\n");
+    const Run run = velora({"--mic-mute", "on"}, "en_US.UTF-8", {rootVariable});
     QCOMPARE(run.exitCode, 3);
-    QCOMPARE(run.err, QStringLiteral("velora: card found, but no control library for it is available on this system\n"));
+    QCOMPARE(run.err, expected);
+    // Through a window that has stated the card in its status line, the same answer.
+    launchWindow({rootVariable});
+    const QString logDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Norvane/velora/Log";
+    const auto stated = [&logDir] {
+        for (const QFileInfo &page : QDir(logDir).entryInfoList(QDir::Files)) {
+            QFile file(page.filePath());
+            if (file.open(QIODevice::ReadOnly) && file.readAll().contains("no control library for it"))
+                return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(stated(), 15000);
+    const Run throughWindow = velora({"--mic-mute", "on"}, "en_US.UTF-8", {rootVariable});
+    QCOMPARE(throughWindow.exitCode, 3);
+    QCOMPARE(throughWindow.err, expected);
     QCOMPARE(m_card->takeLogLines(), QStringList());
 }
 
@@ -352,7 +399,7 @@ void TestCommandLine::theWindowCarriesOutTheCommandAsItsClicksWould()
 {
     plugIn();
     startWindow();
-    // The window's own read left both mutes off (its switches start off): the toggle turns it on.
+    // The window shows the mutes the card holds: the toggle turns the microphone's on.
     Run run = velora({"--mic-mute", "toggle"});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QString());
@@ -391,6 +438,8 @@ void TestCommandLine::theWindowCarriesOutTheCommandAsItsClicksWould()
     // Qt's own options (a widget style) do not make a start a command.
     QCOMPARE(velora({}).exitCode, 0);
     QCOMPARE(velora({"-style", "fusion"}).exitCode, 0);
+    // A mistyped option is refused, not taken for a plain start that raises the window.
+    QCOMPARE(velora({"--stauts"}).exitCode, 64);
     QCOMPARE(m_window->state(), QProcess::Running);
 }
 
@@ -403,9 +452,10 @@ void TestCommandLine::aCardFailureInTheWindowIsAnsweredNotBoxed()
     QCOMPARE(run.exitCode, 3);
     QCOMPARE(run.err, QStringLiteral("velora: writeData fnDLL3S_Fast_WriteI2C_ById fail:   return24\n"));
     QCOMPARE(newWrites(), QStringList());
-    // No box holds the window: the next command is answered at once.
+    // No box holds the window: the next command is answered at once, and the failed one left nothing
+    // behind that this write would send.
     QCOMPARE(velora({"--mic-mute", "on"}).exitCode, 0);
-    QCOMPARE(newWrites(), QStringList{"00 01 01 21 1D 23 1C 11"});
+    QCOMPARE(newWrites(), QStringList{"00 00 01 21 1D 23 1C 11"});
 }
 
 void TestCommandLine::aWindowThatDoesNotAnswerIsGivenUpOn()
@@ -413,8 +463,9 @@ void TestCommandLine::aWindowThatDoesNotAnswerIsGivenUpOn()
     plugIn();
     // A stand-in for the running copy that takes the connection and never answers.
     QLocalServer silent;
-    QLocalServer::removeServer(QStringLiteral("veloraKey05")); // left by the window killed before
-    QVERIFY(silent.listen(QStringLiteral("veloraKey05")));
+    const QString name = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/veloraKey05";
+    QLocalServer::removeServer(name); // left by the window killed before
+    QVERIFY(silent.listen(name));
     QList<QLocalSocket *> held;
     connect(&silent, &QLocalServer::newConnection, this, [&] { held.append(silent.nextPendingConnection()); });
     QProcess command;
@@ -428,6 +479,69 @@ void TestCommandLine::aWindowThatDoesNotAnswerIsGivenUpOn()
     // It did not go round the window to the card either.
     QCOMPARE(newWrites(), QStringList());
     QCOMPARE(held.size(), 1);
+}
+
+// A box left open by a failed read holds the card's transfers back: a command is refused, nothing
+// changes on the page or the card, and once the box is closed the same command goes through.
+void TestCommandLine::aWindowUnderAnErrorBoxRefusesTheCommand()
+{
+    plugIn({"--fail", "Fast_ReadI2C_ById:5:1:1"});
+    launchWindow();
+    QProcess search;
+    const auto boxOpen = [&search] {
+        search.start("xdotool", {"search", "--name", "^Error prompt$"});
+        return search.waitForFinished(5000) && search.exitCode() == 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(boxOpen(), 10000);
+    const QString box = QString::fromLatin1(search.readAllStandardOutput()).split('\n').first();
+    const Run refused = velora({"--mic-mute", "toggle"});
+    QCOMPARE(refused.exitCode, 3);
+    QCOMPARE(refused.err.count('\n'), 1);
+    QCOMPARE(newWrites(), QStringList());
+
+    QCOMPARE(QProcess::execute("xdotool", {"windowfocus", "--sync", box, "key", "Return"}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!boxOpen(), 5000);
+    waitForWindowRead();
+    // The toggle starts from what the switch shows, which the refused command left alone.
+    QCOMPARE(velora({"--mic-mute", "toggle"}).exitCode, 0);
+    QCOMPARE(newWrites(), QStringList{"00 00 01 21 1D 23 1C 11"});
+}
+
+// A card that holds its ready line low for 3 s before every transfer, and three commands at once: the
+// window takes them one after the other, so the third would begin after its sender's limit. Each
+// command's answer is what happened on the card, and nothing happens after an answer of failure.
+void TestCommandLine::aSlowCardGetsOneTruthfulAnswerPerCommand()
+{
+    plugIn({"--gpio2-busy", "15"});
+    startWindow();
+
+    const QList<QStringList> commands{{"--eq", "60=1,300=2,1200=3"}, {"--eq", "3600=4"}, {"--eq", "12000=5"}};
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (const QStringList &arguments : commands) {
+        processes.emplace_back(new QProcess);
+        processes.back()->start(QStringLiteral(VELORA_BINARY_DIR "/velora"), arguments);
+    }
+    QList<int> exitCodes;
+    for (const auto &process : processes) {
+        QVERIFY(process->waitForFinished(30000));
+        exitCodes << process->exitCode();
+    }
+    QVERIFY2(exitCodes.count(0) >= 1 && exitCodes.count(3) >= 1, qPrintable(QString::number(exitCodes.count(0))));
+    QCOMPARE(exitCodes.count(0) + exitCodes.count(3), 3);
+    // Well past the window's last transfer: exactly one write per command that said it was done.
+    QTest::qWait(4000);
+    const QStringList written = newWrites();
+    QCOMPARE(written.size(), exitCodes.count(0));
+    const QJsonObject status = statusOf(velora({"--status", "--json"}));
+    const QJsonObject gains = status.value("bands").toObject();
+    const QList<QStringList> changed{{"60", "300", "1200"}, {"3600"}, {"12000"}};
+    const QJsonObject factory = bands(33, 29, 35, 28, 17);
+    for (int i = 0; i < 3; ++i) {
+        for (const QString &hertz : changed.at(i)) {
+            const bool done = exitCodes.at(i) == 0;
+            QVERIFY2((gains.value(hertz) == factory.value(hertz)) != done, qPrintable(hertz));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
