@@ -492,7 +492,7 @@ void TestCommandLine::aWindowUnderAnErrorBoxRefusesTheCommand()
         search.start("xdotool", {"search", "--name", "^Error prompt$"});
         return search.waitForFinished(5000) && search.exitCode() == 0;
     };
-    QTRY_VERIFY_WITH_TIMEOUT(boxOpen(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(boxOpen(), 30000);
     const QString box = QString::fromLatin1(search.readAllStandardOutput()).split('\n').first();
     const Run refused = velora({"--mic-mute", "toggle"});
     QCOMPARE(refused.exitCode, 3);
