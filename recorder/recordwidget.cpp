@@ -316,10 +316,8 @@ void RecordWidget::finishTake()
 // the file itself, so that a span picked on the chart is the span cut.
 void RecordWidget::loadTake()
 {
-    if (QFileInfo(m_playPath).isFile() && drawVersion(m_playPath)) {
-        m_elapsedMs = m_reader.durationMs();
-        updateProgress(m_elapsedMs);
-    }
+    if (QFileInfo(m_playPath).isFile())
+        drawVersion(m_playPath);
     m_player->setMedia(QUrl::fromLocalFile(m_playPath));
     ui->waveforFrame->setPlayPos(m_player->position());
 }
@@ -483,18 +481,19 @@ void RecordWidget::showVersion(const QString &path)
     m_player->setMedia(QUrl::fromLocalFile(path));
 }
 
-// Redraws the chart from a version's file, the view staying where the user was: refilling the
-// chart widens it column by column, and each widening scrolls to the end.
-bool RecordWidget::drawVersion(const QString &path)
+// Redraws the chart from a version's file, the view staying where the user was (refilling the
+// chart widens it column by column, and each widening scrolls to the end), and shows its length.
+void RecordWidget::drawVersion(const QString &path)
 {
     QScrollBar *scroll = ui->waveforFrame->horizontalScrollBar();
     const int shown = scroll->value();
     ui->waveforFrame->clear();
-    const bool read = m_reader.readWaveFile(path);
-    if (read)
+    if (m_reader.readWaveFile(path)) {
         ui->waveforFrame->waveformWidget()->setSampleRate(int(m_reader.header().sampleRate));
+        m_elapsedMs = m_reader.durationMs();
+        updateProgress(m_elapsedMs);
+    }
     scroll->setValue(shown);
-    return read;
 }
 
 // While a job runs, nothing may start another or change the take under it; playback goes on.

@@ -116,7 +116,7 @@ private:
     void setRecordState(int state);
     static void setButtonIcon(QToolButton *button, const QString &image);
     void showVersion(const QString &path);
-    bool drawVersion(const QString &path);
+    void drawVersion(const QString &path);
     void stepVersion(const std::function<bool()> &step);
     void placeCursor(qint64 ms);
     void onVersionChanged(const QString &path);
