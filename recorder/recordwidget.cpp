@@ -397,7 +397,11 @@ void RecordWidget::cutAudio(double startTime, double endTime)
         return;
     // Rounded up, so that the cursor comes back to the very pixel where the selection started.
     m_cutStartMs = qint64(std::ceil(startTime * 1000));
-    m_editor->cut(startTime, endTime, m_reader.durationMs());
+    // The chart draws whole columns only: a selection up to its last one takes the rest of the audio too.
+    const qint64 versionMs = m_reader.durationMs();
+    if (endTime >= ui->waveforFrame->waveformWidget()->endSeconds())
+        endTime = versionMs / 1000.0;
+    m_editor->cut(startTime, endTime, versionMs);
 }
 
 void RecordWidget::on_waveformData(QVector<qreal> &data)
@@ -508,7 +512,7 @@ void RecordWidget::updateAvailability()
     ui->btnSave->setEnabled(stopped && !busy && toolFound);
     ui->btnSave->setToolTip(busy ? busyText : toolFound ? tr("保存 (Ctrl+S)") : FfmpegJob::missingText());
     ui->waveforFrame->setSupportClip(stopped && !busy);
-    ui->waveforFrame->waveformWidget()->setToolTip(busy ? busyText : QString());
+    ui->waveforFrame->waveformWidget()->setBusyText(busy ? busyText : QString());
     for (QShortcut *shortcut : {m_undoShortcut, m_redoShortcut, m_redoAltShortcut})
         shortcut->setEnabled(!busy);
     m_cancelShortcut->setEnabled(busy);

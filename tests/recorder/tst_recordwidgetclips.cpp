@@ -13,10 +13,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QMediaPlayer>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
 #include <QtTest>
 
 // Cutting, undo and export on a take recorded for real from the suite's sound server (a steady
@@ -306,7 +309,8 @@ void TestRecordWidgetClips::missingToolIsSaidAndChangesNothing()
 }
 
 // From take_1 current: while a cut runs (an encoder that takes its time), recording, saving, cutting
-// and undo are unavailable and say why, the chart keeps the version; Esc cancels and leaves all as it was.
+// and undo are unavailable and say why, the chart keeps the version; Esc cancels and leaves all as it
+// was. A span selected meanwhile stays selected, and is cut once the job is over (take_7, undone).
 void TestRecordWidgetClips::jobInProgressLocksEditingAndEscCancels()
 {
     StandInTool slow("exec /bin/sleep 30\n");
@@ -327,6 +331,10 @@ void TestRecordWidgetClips::jobInProgressLocksEditingAndEscCancels()
     undoByKey();
     QCOMPARE(m_widget->playPath(), version(1));
     QCOMPARE(chart()->columnCount(), columns);
+    chart()->setFocus();
+    input::drag(chart(), WaveformWidget::LeftMargin + 40, WaveformWidget::LeftMargin + 80);
+    QTest::keyClick(chart(), Qt::Key_Delete);
+    QCOMPARE(QToolTip::text(), record->toolTip());
 
     QApplication::setActiveWindow(m_widget);
     QTest::keyClick(m_widget, Qt::Key_Escape);
@@ -336,6 +344,14 @@ void TestRecordWidgetClips::jobInProgressLocksEditingAndEscCancels()
     QVERIFY(chart()->supportClip());
     checkShows(version(1));
     QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), before);
+
+    QTest::keyClick(chart(), Qt::Key_Delete);
+    waitForTheJob();
+    checkShows(version(7));
+    const double selected = 40 / chart()->pixelsPerSecond();
+    QVERIFY(qAbs(durationOf(version(7)) - (durationOf(version(1)) - selected)) < 0.02);
+    undoByKey();
+    checkShows(version(1));
 }
 
 // From take_1 current: a cancelled dialog runs nothing and tidies nothing.
@@ -383,13 +399,14 @@ void TestRecordWidgetClips::exportsEveryFormat()
     QCOMPARE(m_widget->playPath(), version(1));
 }
 
-// From take_1 current (undo list: take), with take_2..take_6 left over by undone and failed cuts:
-// an export that replaces an existing WAV removes exactly those, and nothing of another name.
+// From take_1 current (undo list: take), with take_2, 3, 5, 6 and 7 left over by undone cuts and
+// take_4 someone else's: an export that replaces an existing WAV removes exactly the versions this
+// take cut that undo and redo cannot reach, and nothing of another name, nor someone else's version.
 void TestRecordWidgetClips::exportTidiesOnlyOrphanedVersions()
 {
     // A version that redo can bring back is kept too.
     cut(0.1, 0.2);
-    checkShows(version(7));
+    checkShows(version(8));
     undoByKey();
     checkShows(version(1));
     const QString chosen = m_folder + "/" + m_base + " export.wav";
