@@ -90,9 +90,9 @@ void ClipEditor::onJobFinished(bool succeeded)
         qDebug() << "m_playPath" << m_session.current();
         emit versionChanged(m_session.current());
     } else if (succeeded) {
-        // Versions that neither undo nor redo can reach any more are of no further use once the
-        // take is exported.
-        TakeVersions(m_session.takePath()).tidy(m_session.reachable() << m_target);
+        // Versions cut here that neither undo nor redo can reach any more are of no further use once
+        // the take is exported.
+        TakeVersions(m_session.takePath()).removeVersions(m_session.orphans());
     } else if (!m_job.wasCancelled()) {
         reportFailure(job);
     }
