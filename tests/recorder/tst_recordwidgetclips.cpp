@@ -91,7 +91,10 @@ private:
     QStringList m_dialogFolders;
     QString m_answerFilter;
     QStringList m_failures;
+    QStringList m_questions;
+    bool m_replace = false;
     QTemporaryDir m_exports;
+    QWidget *m_host = nullptr;
 };
 
 void TestRecordWidgetClips::initTestCase()
@@ -108,6 +111,10 @@ void TestRecordWidgetClips::initTestCase()
     });
     ClipPrompts::setFailureReporter([this](const QString &title, const QString &text) {
         m_failures << title + ": " + text;
+    });
+    ClipPrompts::setQuestion([this](const QString &title, const QString &text) {
+        m_questions << title + ": " + text;
+        return m_replace;
     });
     m_widget = new RecordWidget;
     m_widget->resize(800, 300);
@@ -127,6 +134,7 @@ void TestRecordWidgetClips::init()
     m_dialogs = 0;
     m_dialogCaptions.clear();
     m_failures.clear();
+    m_questions.clear();
     m_dialogFolders.clear();
     m_answerFilter.clear();
 }
@@ -441,7 +449,9 @@ void TestRecordWidgetClips::exportTidiesOnlyOrphanedVersions()
 }
 
 // After the exports to m_exports: the dialog opens there with the last format chosen, and a name
-// typed without a suffix gets the chosen format's.
+// typed without a format's suffix gets the chosen format's, dots in the name or not. The dialog
+// asked about the name as typed: a file of the name with the suffix is replaced only when the user
+// says so.
 void TestRecordWidgetClips::dialogStartsWhereTheLastExportWentAndAddsTheSuffix()
 {
     m_answerFilter = "FLAC 音频 (*.flac)";
@@ -451,6 +461,31 @@ void TestRecordWidgetClips::dialogStartsWhereTheLastExportWentAndAddsTheSuffix()
     QCOMPARE(codecOf(m_exports.filePath("no suffix.flac")), QString("flac"));
     QVERIFY(!QFile::exists(m_exports.filePath("no suffix")));
     QCOMPARE(ExportPlace::lastFormat(), QString("flac"));
+
+    m_answerFilter = "MP3 音频 (*.mp3)";
+    for (const QString name : {"Mr. Smith", "2024.05.01"}) {
+        save(m_exports.filePath(name));
+        QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+        QCOMPARE(codecOf(m_exports.filePath(name + ".mp3")), QString("mp3"));
+        QVERIFY(!QFile::exists(m_exports.filePath(name)));
+    }
+    QVERIFY(m_questions.isEmpty());
+
+    const QString talk = m_exports.filePath("talk.mp3");
+    QFile earlierTalk(talk);
+    QVERIFY(earlierTalk.open(QIODevice::WriteOnly) && earlierTalk.write("an earlier talk") > 0);
+    earlierTalk.close();
+    const QByteArray earlier = contents(talk);
+    save(m_exports.filePath("talk"));
+    QCOMPARE(m_questions, QStringList("保存文件: " + talk + " 已经存在。\n要替换它吗？"));
+    QCOMPARE(contents(talk), earlier);
+    QVERIFY(m_failures.isEmpty());
+    m_replace = true;
+    save(m_exports.filePath("talk"));
+    m_replace = false;
+    QCOMPARE(m_questions.size(), 2);
+    QCOMPARE(codecOf(talk), QString("mp3"));
+    QVERIFY(qAbs(durationOf(talk) - durationOf(version(1))) < 0.1);
 }
 
 // A new take numbers its cuts from 1 again and cannot undo into the earlier take.
