@@ -2,6 +2,7 @@
 #include "ui_recordwidget.h"
 
 #include "bufferlevels.h"
+#include "buttonkeys.h"
 #include "clipprompts.h"
 #include "clipeditor.h"
 #include "ffmpegencoders.h"
@@ -67,6 +68,7 @@ RecordWidget::RecordWidget(QWidget *parent)
     addButtonKeys();
     nameChart(ui->waveforFrame->waveformWidget());
     connectEditing();
+    takeKeyboard();
     updateAvailability();
     m_encoders->query();
     // After start-up, so that the window comes first.
@@ -83,6 +85,18 @@ void RecordWidget::addButtonKeys()
     QWidget *chart = ui->waveforFrame->waveformWidget();
     connect(new QShortcut(QKeySequence(Qt::Key_F6), chart), &QShortcut::activated, chart,
             [chart] { chart->setFocus(Qt::ShortcutFocusReason); });
+}
+
+// Space and Esc are the panel's while the keyboard is in it, and there the focused button's own; a
+// click anywhere in the panel brings the keyboard into it (the buttons do not take it), so that
+// Space plays after a take was stopped with the mouse.
+void RecordWidget::takeKeyboard()
+{
+    for (QShortcut *shortcut : {m_spaceShortcut, m_cancelShortcut})
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    (new ButtonKeys(this))->watch(this);
+    setFocusPolicy(Qt::ClickFocus);
+    setFocusProxy(ui->waveforFrame->waveformWidget());
 }
 
 void RecordWidget::changeEvent(QEvent *event)
@@ -164,8 +178,8 @@ void RecordWidget::connectParts()
         m_player->setPosition(qint64(int(playPos)));
     });
     connect(&m_reader, &WaveFile::s_waveformData, this, &RecordWidget::on_waveformData);
-    connect(new QShortcut(QKeySequence(Qt::Key_Space), this), &QShortcut::activated, this,
-            &RecordWidget::playFromCursor);
+    m_spaceShortcut = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    connect(m_spaceShortcut, &QShortcut::activated, this, &RecordWidget::playFromCursor);
 }
 
 void RecordWidget::connectEditing()

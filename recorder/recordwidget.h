@@ -101,6 +101,7 @@ private:
     void ensureMedia();
     void connectMedia();
     void connectEditing();
+    void takeKeyboard();
     template<typename Slot>
     QShortcut *addShortcut(const QKeySequence &keys, Slot slot);
     void waitForFinalisedTake();
@@ -153,6 +154,7 @@ private:
     RecoveryBar *m_recoveryBar = nullptr;
     ExportPlace m_exportPlace;
     qint64 m_cutStartMs = 0;  // where the cut running now starts, for the cursor once it is done
+    QShortcut *m_spaceShortcut = nullptr;
     QShortcut *m_undoShortcut = nullptr;
     QShortcut *m_redoShortcut = nullptr;
     QShortcut *m_redoAltShortcut = nullptr;

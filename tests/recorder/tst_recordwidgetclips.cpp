@@ -67,6 +67,7 @@ private slots:
     void exportsEveryFormat();
     void dialogStartsWhereTheLastExportWentAndAddsTheSuffix();
     void newTakeStartsNumberingAndUndoAfresh();
+    void keysBelongToTheFocusedControl();
 
 private:
     WaveformWidget *chart() const { return m_widget->findChild<WaveformWidget *>(); }
@@ -125,8 +126,10 @@ void TestRecordWidgetClips::initTestCase()
 void TestRecordWidgetClips::cleanupTestCase()
 {
     delete m_widget;
+    delete m_host;
     ClipPrompts::setSaveFileChooser(nullptr);
     ClipPrompts::setFailureReporter(nullptr);
+    ClipPrompts::setQuestion(nullptr);
 }
 
 void TestRecordWidgetClips::init()
@@ -501,6 +504,59 @@ void TestRecordWidgetClips::newTakeStartsNumberingAndUndoAfresh()
     undoByKey();
     checkShows(m_take);
     QVERIFY(QFile::exists(firstTake));
+}
+
+// With the second take current: Space and Enter go to the panel's button that has the keyboard,
+// and Space plays anywhere else in the panel. Esc cancels a job only from within the panel: in the
+// rest of the window (the scene, here a line edit beside the panel) it is that control's.
+void TestRecordWidgetClips::keysBelongToTheFocusedControl()
+{
+    auto *save = m_widget->findChild<QToolButton *>("btnSave");
+    auto *play = m_widget->findChild<QToolButton *>("btnPauseGo");
+    m_answer.clear();
+    QApplication::setActiveWindow(m_widget);
+    save->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(save, Qt::Key_Space);
+    QCOMPARE(m_dialogs, 1);
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::StoppedState);
+    QTest::keyClick(save, Qt::Key_Return);
+    QTRY_COMPARE(m_dialogs, 2);
+    play->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(play, Qt::Key_Return);
+    QTRY_COMPARE(m_widget->player()->state(), QMediaPlayer::PlayingState);
+    QTest::keyClick(play, Qt::Key_Space);
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::PausedState);
+    QCOMPARE(m_dialogs, 2);
+    QApplication::setActiveWindow(m_widget);
+    chart()->setFocus();
+    QTest::keyClick(chart(), Qt::Key_Space);
+    QTRY_COMPARE(m_widget->player()->state(), QMediaPlayer::PlayingState);
+    QTest::keyClick(chart(), Qt::Key_Space);
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::PausedState);
+
+    m_host = new QWidget;
+    auto *layout = new QVBoxLayout(m_host);
+    auto *scene = new QLineEdit(m_host);
+    layout->addWidget(scene);
+    layout->addWidget(m_widget);
+    m_widget->show();
+    m_host->resize(800, 360);
+    m_host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_host));
+    QApplication::setActiveWindow(m_host);
+    StandInTool slow("exec /bin/sleep 30\n");
+    QVERIFY(slow.isValid());
+    emit frame()->s_cutAudio(0.1, 0.2);
+    slow.restore();
+    auto *bar = m_widget->findChild<JobBar *>();
+    QVERIFY(bar->isVisible());
+    scene->setFocus();
+    QTest::keyClick(scene, Qt::Key_Escape);
+    QVERIFY(bar->isVisible());
+    chart()->setFocus();
+    QTest::keyClick(chart(), Qt::Key_Escape);
+    QTRY_VERIFY(bar->isHidden());
+    QVERIFY(m_failures.isEmpty());
 }
 
 QTEST_MAIN(TestRecordWidgetClips)

@@ -81,7 +81,7 @@ void TestTakeRecovery::initTestCase()
 }
 
 // kill -9 in the middle of a take: the next start gives the file the header of the audio it holds,
-// leaving the audio as it was, and offers it; opened, it is the current take.
+// leaving the audio as it was, and offers it; opened (with Enter), it is the current take.
 void TestTakeRecovery::killedRecordingIsRepairedAndOffered()
 {
     QProcess child;
@@ -109,8 +109,12 @@ void TestTakeRecovery::killedRecordingIsRepairedAndOffered()
     QVERIFY(qAbs(durationOf(path) * 1000 - reader.durationMs()) <= 1);
     QVERIFY(reader.durationMs() >= 2000);
 
-    QTest::mouseClick(bar->findChildren<QPushButton *>().first(), Qt::LeftButton);
-    QVERIFY(bar->isHidden());
+    // Open, from the keyboard.
+    QPushButton *open = bar->findChildren<QPushButton *>().first();
+    QApplication::setActiveWindow(&widget);
+    open->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(open, Qt::Key_Return);
+    QTRY_VERIFY(bar->isHidden());
     QCOMPARE(widget.playPath(), path);
     QCOMPARE(widget.recordState(), int(RecordWidget::TakeFinished));
     QCOMPARE(widget.findChild<WaveformWidget *>()->columnCount(), int(dataBytes / 4 / 1920));
