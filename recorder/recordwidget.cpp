@@ -542,10 +542,12 @@ void RecordWidget::placeBars()
     }
 }
 
-// Takes cut short by a crash, a kill or a power cut are repaired, and the newest is offered.
+// Takes cut short by a crash, a kill or a power cut are repaired, and the newest is offered; what
+// an interrupted cut or export was writing is removed.
 void RecordWidget::offerRecoveredTake()
 {
-    const QVector<TakeRecovery::Take> takes = TakeRecovery::repair(TakeRecovery::takeFolders());
+    FfmpegJob::removeLeftovers();
+    const QVector<TakeRecovery::Take> takes = TakeRecovery::repair(TakeSpace::takeFolders());
     if (takes.isEmpty())
         return;
     m_recoveryBar->offer(takes.first().path, takes.first().recorded);
