@@ -114,14 +114,26 @@ RecordWidget::~RecordWidget()
     if (m_recorder) {
         m_recorder->disconnect(this);
         m_probe->disconnect(this);
-        // A take still recording is finished, so that its file is complete: its header is written last.
+        // A take still recording is finished, so that its file is complete: its header is written
+        // last. The wait runs the event loop, which a panel going with its window must not: the
+        // window's other parts are gone already, and what the loop delivers would reach them. Its
+        // take was finished when the window closed; if not, the next start repairs it.
         if (m_recorder->state() != QMediaRecorder::StoppedState) {
             m_recorder->stop();
-            waitForFinalisedTake();
+            if (!parentWidget())
+                waitForFinalisedTake();
         }
     }
     delete m_player;
     delete ui;
+}
+
+// The window closing finishes the take while all of the window is still there.
+bool RecordWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close && watched == window())
+        finishRecording();
+    return QWidget::eventFilter(watched, event);
 }
 
 // The recorder, its probe and the player load the multimedia backend, which the window's start does
@@ -134,6 +146,7 @@ void RecordWidget::ensureMedia()
     m_probe = new QAudioProbe(this);
     m_player = new QMediaPlayer;
     connectMedia();
+    window()->installEventFilter(this);
 }
 
 void RecordWidget::showEvent(QShowEvent *event)
