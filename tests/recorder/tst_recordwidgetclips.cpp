@@ -508,7 +508,8 @@ void TestRecordWidgetClips::newTakeStartsNumberingAndUndoAfresh()
 
 // With the second take current: Space and Enter go to the panel's button that has the keyboard,
 // and Space plays anywhere else in the panel. Esc cancels a job only from within the panel: in the
-// rest of the window (the scene, here a line edit beside the panel) it is that control's.
+// rest of the window (the scene, here a line edit beside the panel) it is that control's. A click in
+// the panel brings the keyboard there.
 void TestRecordWidgetClips::keysBelongToTheFocusedControl()
 {
     auto *save = m_widget->findChild<QToolButton *>("btnSave");
@@ -557,6 +558,14 @@ void TestRecordWidgetClips::keysBelongToTheFocusedControl()
     QTest::keyClick(chart(), Qt::Key_Escape);
     QTRY_VERIFY(bar->isHidden());
     QVERIFY(m_failures.isEmpty());
+
+    // A click on a button of the panel brings the keyboard into the panel, where Space then pauses.
+    scene->setFocus();
+    QTest::mouseClick(play, Qt::LeftButton);
+    QTRY_COMPARE(m_widget->player()->state(), QMediaPlayer::PlayingState);
+    QCOMPARE(QApplication::focusWidget(), chart());
+    QTest::keyClick(chart(), Qt::Key_Space);
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::PausedState);
 }
 
 QTEST_MAIN(TestRecordWidgetClips)
