@@ -498,6 +498,10 @@ Install Velora&apos;s udev rule (60-velora.rules), then unplug the card and plug
         <source>方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销</source>
         <translation>Arrow keys move the cursor, Shift+arrows select, Delete cuts the selection, Space plays, Ctrl+Z undoes</translation>
     </message>
+    <message>
+        <source>录音机</source>
+        <translation>Recorder</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryBar</name>

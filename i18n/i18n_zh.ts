@@ -474,6 +474,10 @@
         <source>方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>录音机</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryBar</name>

@@ -37,9 +37,11 @@ const QString PauseOff = QStringLiteral(":/image/blackSkin/Button_Pause_Off.png"
 const int TakeSampleRate = 44100;
 const int TakeChannels = 2;
 
-// The chart's name and keys for assistive technology, in the current language.
-void nameChart(QWidget *chart)
+// The names of the panel (which takes the keyboard on a click) and of the chart, and the chart's
+// keys, for assistive technology, in the current language.
+void nameForAssistiveTechnology(QWidget *panel, QWidget *chart)
 {
+    panel->setAccessibleName(QCoreApplication::translate("RecordWidget", "录音机"));
     chart->setAccessibleName(QCoreApplication::translate("RecordWidget", "波形"));
     chart->setAccessibleDescription(QCoreApplication::translate(
         "RecordWidget", "方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销"));
@@ -66,7 +68,7 @@ RecordWidget::RecordWidget(QWidget *parent)
     m_recoveryBar = new RecoveryBar(this);
     connectParts();
     addButtonKeys();
-    nameChart(ui->waveforFrame->waveformWidget());
+    nameForAssistiveTechnology(this, ui->waveforFrame->waveformWidget());
     connectEditing();
     takeKeyboard();
     updateAvailability();
@@ -103,7 +105,7 @@ void RecordWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        nameChart(ui->waveforFrame->waveformWidget());
+        nameForAssistiveTechnology(this, ui->waveforFrame->waveformWidget());
         updateAvailability();
     }
     QWidget::changeEvent(event);
