@@ -66,6 +66,10 @@ Style: %8
         <source>导出到 %1 失败。</source>
         <translation>Exporting to %1 failed.</translation>
     </message>
+    <message>
+        <source>所选范围是整段录音，剪切后什么也不剩。录音保持不变。</source>
+        <translation>The selection is the whole take: cutting it would leave nothing. The take is unchanged.</translation>
+    </message>
 </context>
 <context>
     <name>CommandParser</name>
@@ -203,6 +207,15 @@ Exit codes:
     <message>
         <source>AC-3 音频</source>
         <translation>AC-3 audio</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPlace</name>
+    <message>
+        <source>%1 已经存在。
+要替换它吗？</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
     </message>
 </context>
 <context>
@@ -490,6 +503,10 @@ Unplug the card and plug it in again</translation>
     <message>
         <source>方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销</source>
         <translation>Arrow keys move the cursor, Shift+arrows select, Delete cuts the selection, Space plays, Ctrl+Z undoes</translation>
+    </message>
+    <message>
+        <source>录音机</source>
+        <translation>Recorder</translation>
     </message>
 </context>
 <context>

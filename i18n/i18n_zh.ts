@@ -58,6 +58,10 @@
         <source>导出到 %1 失败。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>所选范围是整段录音，剪切后什么也不剩。录音保持不变。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandParser</name>
@@ -184,6 +188,14 @@
     </message>
     <message>
         <source>AC-3 音频</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportPlace</name>
+    <message>
+        <source>%1 已经存在。
+要替换它吗？</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -465,6 +477,10 @@
     </message>
     <message>
         <source>方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音机</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -20,9 +20,16 @@ bool ClipEditor::cut(double startSeconds, double endSeconds, qint64 versionMs)
 {
     if (!m_session.hasTake() || busy())
         return false;
+    // Within a millisecond of the version's end is its end; the rest of the audio goes with the span.
+    const bool toTheEnd = endSeconds * 1000 >= double(versionMs) - 1;
+    if (toTheEnd && !FfmpegArguments::keepsAudioBefore(startSeconds)) {
+        emit failed(tr("剪切"), tr("所选范围是整段录音，剪切后什么也不剩。录音保持不变。"));
+        return false;
+    }
+    const double end = toTheEnd ? FfmpegArguments::ToTheEnd : endSeconds;
+    const qint64 expectedMs = toTheEnd ? qint64(startSeconds * 1000) : versionMs - qint64((endSeconds - startSeconds) * 1000);
     const QString cutPath = m_session.nextCutPath();
-    const qint64 expectedMs = versionMs - qint64((endSeconds - startSeconds) * 1000);
-    return startJob(TakeSession::Job::Cutting, FfmpegArguments::cut(m_session.current(), startSeconds, endSeconds, cutPath),
+    return startJob(TakeSession::Job::Cutting, FfmpegArguments::cut(m_session.current(), startSeconds, end, cutPath),
                     expectedMs, FfmpegJob::Existing::Keep);
 }
 
@@ -83,9 +90,9 @@ void ClipEditor::onJobFinished(bool succeeded)
         qDebug() << "m_playPath" << m_session.current();
         emit versionChanged(m_session.current());
     } else if (succeeded) {
-        // Versions that neither undo nor redo can reach any more are of no further use once the
-        // take is exported.
-        TakeVersions(m_session.takePath()).tidy(m_session.reachable() << m_target);
+        // Versions cut here that neither undo nor redo can reach any more are of no further use once
+        // the take is exported.
+        TakeVersions(m_session.takePath()).removeVersions(m_session.orphans());
     } else if (!m_job.wasCancelled()) {
         reportFailure(job);
     }

@@ -21,8 +21,10 @@ public:
     bool busy() const { return m_session.busy(); }
 
     void startTake(const QString &takePath);
-    // Starts removing startSeconds..endSeconds from the current version, which is versionMs long.
-    // False when nothing was started (no take, a job running, or a failure already reported).
+    // Starts removing startSeconds..endSeconds from the current version, which is versionMs long; an
+    // end at or past versionMs removes everything from the start on. The whole version is never cut
+    // (that is reported). False when nothing was started (no take, a job running, or a failure
+    // already reported).
     bool cut(double startSeconds, double endSeconds, qint64 versionMs);
     // Starts encoding the current version into target; refused for the take and its versions.
     bool exportTo(const QString &target, qint64 versionMs);

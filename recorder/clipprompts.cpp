@@ -7,6 +7,7 @@ namespace {
 
 ClipPrompts::SaveFileChooser saveFileChooser;
 ClipPrompts::FailureReporter failureReporter;
+ClipPrompts::Question question;
 
 } // namespace
 
@@ -27,6 +28,14 @@ void ClipPrompts::showFailure(QWidget *parent, const QString &title, const QStri
         QMessageBox::warning(parent, title, text);
 }
 
+bool ClipPrompts::confirm(const QString &title, const QString &text)
+{
+    if (question)
+        return question(title, text);
+    return QMessageBox::question(nullptr, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
 ClipPrompts::SaveFileChooser ClipPrompts::setSaveFileChooser(SaveFileChooser chooser)
 {
     SaveFileChooser previous = saveFileChooser;
@@ -38,5 +47,12 @@ ClipPrompts::FailureReporter ClipPrompts::setFailureReporter(FailureReporter rep
 {
     FailureReporter previous = failureReporter;
     failureReporter = std::move(reporter);
+    return previous;
+}
+
+ClipPrompts::Question ClipPrompts::setQuestion(Question replacement)
+{
+    Question previous = question;
+    question = std::move(replacement);
     return previous;
 }

@@ -48,10 +48,20 @@ QString ExportFormats::filterFor(const QStringList &filters, const QString &suff
     return filters.value(0);
 }
 
+// A dot in a name ("Mr. Smith", "2024.05.01") does not make a suffix: only a format's own does.
 QString ExportFormats::withSuffix(const QString &path, const QString &filter)
 {
     const QString suffix = suffixOf(filter);
-    if (path.isEmpty() || suffix.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+    if (path.isEmpty() || suffix.isEmpty() || isFormatSuffix(QFileInfo(path).suffix()))
         return path;
     return path + "." + suffix;
+}
+
+bool ExportFormats::isFormatSuffix(const QString &suffix)
+{
+    for (const Format &format : formats) {
+        if (suffix.compare(QLatin1String(format.suffix), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }

@@ -19,8 +19,10 @@ public:
     static QString suffixOf(const QString &filter);
     // The filter of a suffix among `filters`, or the first filter.
     static QString filterFor(const QStringList &filters, const QString &suffix);
-    // The path with the filter's suffix added when it has none.
+    // The path with the filter's suffix added when it does not end in the suffix of a format.
     static QString withSuffix(const QString &path, const QString &filter);
+    // Whether a suffix, in any case, is one of the formats'.
+    static bool isFormatSuffix(const QString &suffix);
 };
 
 #endif // EXPORTFORMATS_H

@@ -3,6 +3,7 @@
 #include "clipprompts.h"
 #include "exportformats.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -22,7 +23,16 @@ QString ExportPlace::choose(const QString &caption, const QSet<QString> &encoder
     const QString path = ClipPrompts::saveFileName(caption, lastFolder(), filters.join(QStringLiteral(";;")), &filter);
     m_chosenPath = ExportFormats::withSuffix(path, filter);
     m_chosenFormat = ExportFormats::suffixOf(filter);
+    // The dialog asked about replacing the name as typed; the suffix added since names another file.
+    if (m_chosenPath != path && QFileInfo::exists(m_chosenPath) && !mayReplace(caption, m_chosenPath))
+        m_chosenPath.clear();
     return m_chosenPath;
+}
+
+bool ExportPlace::mayReplace(const QString &caption, const QString &path)
+{
+    return ClipPrompts::confirm(
+        caption, QCoreApplication::translate("ExportPlace", "%1 已经存在。\n要替换它吗？").arg(QDir::toNativeSeparators(path)));
 }
 
 void ExportPlace::rememberChoice() const

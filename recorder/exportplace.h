@@ -10,8 +10,9 @@
 class ExportPlace
 {
 public:
-    // The chosen file, with the chosen format's suffix added when the name has none; empty when
-    // the dialog was cancelled.
+    // The chosen file, with the chosen format's suffix added when the name does not end in a
+    // format's; empty when the dialog was cancelled, or when that suffix names a file the user
+    // would not replace.
     QString choose(const QString &caption, const QSet<QString> &encoders);
     void rememberChoice() const;
 
@@ -19,6 +20,8 @@ public:
     static QString lastFormat();
 
 private:
+    static bool mayReplace(const QString &caption, const QString &path);
+
     QString m_chosenPath;
     QString m_chosenFormat;
 };

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <cmath>
+
 namespace {
 
 QString seconds(double value)
@@ -28,10 +30,24 @@ QStringList FfmpegArguments::exportTo(const QString &input, const QString &outpu
     return arguments;
 }
 
+// The filter reads a duration of 0 as no limit at all: a cut from the start must not keep a part
+// before it, or it would keep the whole version and add the rest once more.
 QString FfmpegArguments::cutFilter(double startSeconds, double endSeconds)
 {
-    return QStringLiteral("[0]atrim=duration=%1[a];[0]atrim=start=%2[b];[a][b]concat=n=2:v=0:a=1")
-        .arg(seconds(startSeconds), seconds(endSeconds));
+    const bool keepsHead = keepsAudioBefore(startSeconds);
+    const bool keepsTail = !std::isinf(endSeconds);
+    if (keepsHead && keepsTail) {
+        return QStringLiteral("[0]atrim=duration=%1[a];[0]atrim=start=%2[b];[a][b]concat=n=2:v=0:a=1")
+            .arg(seconds(startSeconds), seconds(endSeconds));
+    }
+    if (keepsHead)
+        return QStringLiteral("[0]atrim=duration=%1").arg(seconds(startSeconds));
+    return QStringLiteral("[0]atrim=start=%1").arg(seconds(endSeconds));
+}
+
+bool FfmpegArguments::keepsAudioBefore(double startSeconds)
+{
+    return seconds(startSeconds) != seconds(0);
 }
 
 QString FfmpegArguments::codecForSuffix(const QString &suffix)

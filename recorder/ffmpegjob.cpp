@@ -1,13 +1,32 @@
 #include "ffmpegjob.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryFile>
 
 namespace {
 
 const int StopWaitMs = 3000;
+// The temporary files of the jobs running now, so that those a crash or a kill left behind can be
+// found and removed at the next start.
+const QString TemporariesKey = QStringLiteral("Recorder/JobTemporaries");
+
+void setTemporaries(const QStringList &paths)
+{
+    QSettings settings;
+    if (paths.isEmpty())
+        settings.remove(TemporariesKey);
+    else
+        settings.setValue(TemporariesKey, paths);
+}
+
+QStringList temporaries()
+{
+    return QSettings().value(TemporariesKey).toStringList();
+}
 
 } // namespace
 
@@ -59,6 +78,7 @@ bool FfmpegJob::start(const QStringList &arguments, qint64 expectedMs, Existing 
         return fail(tr("无法在 %1 中写入：%2").arg(output.absolutePath(), temporary.errorString()));
     m_temporary = temporary.fileName();
     temporary.close();
+    setTemporaries(temporaries() << m_temporary);
     // A temporary file is private to its owner; the output takes the permissions of the file it
     // replaces, or those of a new document.
     QFile::setPermissions(m_temporary, output.exists() ? QFile::permissions(m_output)
@@ -135,9 +155,29 @@ bool FfmpegJob::fail(const QString &error)
 
 void FfmpegJob::removeTemporary()
 {
-    if (!m_temporary.isEmpty() && QFileInfo::exists(m_temporary))
+    if (m_temporary.isEmpty())
+        return;
+    if (QFileInfo::exists(m_temporary))
         QFile::remove(m_temporary);
+    QStringList paths = temporaries();
+    paths.removeAll(m_temporary);
+    setTemporaries(paths);
     m_temporary.clear();
+}
+
+QStringList FfmpegJob::removeLeftovers()
+{
+    QStringList removed;
+    for (const QString &path : temporaries()) {
+        const QFileInfo file(path);
+        // Only a hidden file of a job's own naming, as it was made: the name could have been taken since.
+        if (file.fileName().startsWith(QLatin1Char('.')) && file.isFile() && !file.isSymLink() && QFile::remove(path)) {
+            qDebug().noquote() << QStringLiteral("***leftover of an interrupted cut or export removed: %1").arg(path);
+            removed << path;
+        }
+    }
+    setTemporaries({});
+    return removed;
 }
 
 // The tool's own word on what went wrong. It closes a failed run with a line that only says that

@@ -36,6 +36,10 @@ public:
     bool toolMissing() const { return m_toolMissing; }
     bool wasCancelled() const { return m_cancelled; }
 
+    // Removes the temporary files of jobs that a crash or a kill ended; only while no job runs.
+    // Returns the removed paths.
+    static QStringList removeLeftovers();
+
     // Where the tool would be started from; empty when it cannot be found.
     static QString programPath();
     static QString programName();

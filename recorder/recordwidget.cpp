@@ -2,6 +2,7 @@
 #include "ui_recordwidget.h"
 
 #include "bufferlevels.h"
+#include "buttonkeys.h"
 #include "clipprompts.h"
 #include "clipeditor.h"
 #include "ffmpegencoders.h"
@@ -36,9 +37,11 @@ const QString PauseOff = QStringLiteral(":/image/blackSkin/Button_Pause_Off.png"
 const int TakeSampleRate = 44100;
 const int TakeChannels = 2;
 
-// The chart's name and keys for assistive technology, in the current language.
-void nameChart(QWidget *chart)
+// The names of the panel (which takes the keyboard on a click) and of the chart, and the chart's
+// keys, for assistive technology, in the current language.
+void nameForAssistiveTechnology(QWidget *panel, QWidget *chart)
 {
+    panel->setAccessibleName(QCoreApplication::translate("RecordWidget", "录音机"));
     chart->setAccessibleName(QCoreApplication::translate("RecordWidget", "波形"));
     chart->setAccessibleDescription(QCoreApplication::translate(
         "RecordWidget", "方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销"));
@@ -65,8 +68,9 @@ RecordWidget::RecordWidget(QWidget *parent)
     m_recoveryBar = new RecoveryBar(this);
     connectParts();
     addButtonKeys();
-    nameChart(ui->waveforFrame->waveformWidget());
+    nameForAssistiveTechnology(this, ui->waveforFrame->waveformWidget());
     connectEditing();
+    takeKeyboard();
     updateAvailability();
     m_encoders->query();
     // After start-up, so that the window comes first.
@@ -85,11 +89,23 @@ void RecordWidget::addButtonKeys()
             [chart] { chart->setFocus(Qt::ShortcutFocusReason); });
 }
 
+// Space and Esc are the panel's while the keyboard is in it, and there the focused button's own; a
+// click anywhere in the panel brings the keyboard into it (the buttons do not take it), so that
+// Space plays after a take was stopped with the mouse.
+void RecordWidget::takeKeyboard()
+{
+    for (QShortcut *shortcut : {m_spaceShortcut, m_cancelShortcut})
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    (new ButtonKeys(this))->watch(this);
+    setFocusPolicy(Qt::ClickFocus);
+    setFocusProxy(ui->waveforFrame->waveformWidget());
+}
+
 void RecordWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        nameChart(ui->waveforFrame->waveformWidget());
+        nameForAssistiveTechnology(this, ui->waveforFrame->waveformWidget());
         updateAvailability();
     }
     QWidget::changeEvent(event);
@@ -100,14 +116,26 @@ RecordWidget::~RecordWidget()
     if (m_recorder) {
         m_recorder->disconnect(this);
         m_probe->disconnect(this);
-        // A take still recording is finished, so that its file is complete: its header is written last.
+        // A take still recording is finished, so that its file is complete: its header is written
+        // last. The wait runs the event loop, which a panel going with its window must not: the
+        // window's other parts are gone already, and what the loop delivers would reach them. Its
+        // take was finished when the window closed; if not, the next start repairs it.
         if (m_recorder->state() != QMediaRecorder::StoppedState) {
             m_recorder->stop();
-            waitForFinalisedTake();
+            if (!parentWidget())
+                waitForFinalisedTake();
         }
     }
     delete m_player;
     delete ui;
+}
+
+// The window closing finishes the take while all of the window is still there.
+bool RecordWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close && watched == window())
+        finishRecording();
+    return QWidget::eventFilter(watched, event);
 }
 
 // The recorder, its probe and the player load the multimedia backend, which the window's start does
@@ -120,6 +148,7 @@ void RecordWidget::ensureMedia()
     m_probe = new QAudioProbe(this);
     m_player = new QMediaPlayer;
     connectMedia();
+    window()->installEventFilter(this);
 }
 
 void RecordWidget::showEvent(QShowEvent *event)
@@ -164,8 +193,8 @@ void RecordWidget::connectParts()
         m_player->setPosition(qint64(int(playPos)));
     });
     connect(&m_reader, &WaveFile::s_waveformData, this, &RecordWidget::on_waveformData);
-    connect(new QShortcut(QKeySequence(Qt::Key_Space), this), &QShortcut::activated, this,
-            &RecordWidget::playFromCursor);
+    m_spaceShortcut = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    connect(m_spaceShortcut, &QShortcut::activated, this, &RecordWidget::playFromCursor);
 }
 
 void RecordWidget::connectEditing()
@@ -316,10 +345,8 @@ void RecordWidget::finishTake()
 // the file itself, so that a span picked on the chart is the span cut.
 void RecordWidget::loadTake()
 {
-    if (QFileInfo(m_playPath).isFile() && drawVersion(m_playPath)) {
-        m_elapsedMs = m_reader.durationMs();
-        updateProgress(m_elapsedMs);
-    }
+    if (QFileInfo(m_playPath).isFile())
+        drawVersion(m_playPath);
     m_player->setMedia(QUrl::fromLocalFile(m_playPath));
     ui->waveforFrame->setPlayPos(m_player->position());
 }
@@ -399,7 +426,11 @@ void RecordWidget::cutAudio(double startTime, double endTime)
         return;
     // Rounded up, so that the cursor comes back to the very pixel where the selection started.
     m_cutStartMs = qint64(std::ceil(startTime * 1000));
-    m_editor->cut(startTime, endTime, m_reader.durationMs());
+    // The chart draws whole columns only: a selection up to its last one takes the rest of the audio too.
+    const qint64 versionMs = m_reader.durationMs();
+    if (endTime >= ui->waveforFrame->waveformWidget()->endSeconds())
+        endTime = versionMs / 1000.0;
+    m_editor->cut(startTime, endTime, versionMs);
 }
 
 void RecordWidget::on_waveformData(QVector<qreal> &data)
@@ -483,18 +514,19 @@ void RecordWidget::showVersion(const QString &path)
     m_player->setMedia(QUrl::fromLocalFile(path));
 }
 
-// Redraws the chart from a version's file, the view staying where the user was: refilling the
-// chart widens it column by column, and each widening scrolls to the end.
-bool RecordWidget::drawVersion(const QString &path)
+// Redraws the chart from a version's file, the view staying where the user was (refilling the
+// chart widens it column by column, and each widening scrolls to the end), and shows its length.
+void RecordWidget::drawVersion(const QString &path)
 {
     QScrollBar *scroll = ui->waveforFrame->horizontalScrollBar();
     const int shown = scroll->value();
     ui->waveforFrame->clear();
-    const bool read = m_reader.readWaveFile(path);
-    if (read)
+    if (m_reader.readWaveFile(path)) {
         ui->waveforFrame->waveformWidget()->setSampleRate(int(m_reader.header().sampleRate));
+        m_elapsedMs = m_reader.durationMs();
+        updateProgress(m_elapsedMs);
+    }
     scroll->setValue(shown);
-    return read;
 }
 
 // While a job runs, nothing may start another or change the take under it; playback goes on.
@@ -509,7 +541,7 @@ void RecordWidget::updateAvailability()
     ui->btnSave->setEnabled(stopped && !busy && toolFound);
     ui->btnSave->setToolTip(busy ? busyText : toolFound ? tr("保存 (Ctrl+S)") : FfmpegJob::missingText());
     ui->waveforFrame->setSupportClip(stopped && !busy);
-    ui->waveforFrame->waveformWidget()->setToolTip(busy ? busyText : QString());
+    ui->waveforFrame->waveformWidget()->setBusyText(busy ? busyText : QString());
     for (QShortcut *shortcut : {m_undoShortcut, m_redoShortcut, m_redoAltShortcut})
         shortcut->setEnabled(!busy);
     m_cancelShortcut->setEnabled(busy);
@@ -525,10 +557,12 @@ void RecordWidget::placeBars()
     }
 }
 
-// Takes cut short by a crash, a kill or a power cut are repaired, and the newest is offered.
+// Takes cut short by a crash, a kill or a power cut are repaired, and the newest is offered; what
+// an interrupted cut or export was writing is removed.
 void RecordWidget::offerRecoveredTake()
 {
-    const QVector<TakeRecovery::Take> takes = TakeRecovery::repair(TakeRecovery::takeFolders());
+    FfmpegJob::removeLeftovers();
+    const QVector<TakeRecovery::Take> takes = TakeRecovery::repair(TakeSpace::takeFolders());
     if (takes.isEmpty())
         return;
     m_recoveryBar->offer(takes.first().path, takes.first().recorded);

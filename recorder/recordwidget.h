@@ -80,6 +80,7 @@ public:
     QMediaPlayer *player() const { return m_player; }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -101,6 +102,7 @@ private:
     void ensureMedia();
     void connectMedia();
     void connectEditing();
+    void takeKeyboard();
     template<typename Slot>
     QShortcut *addShortcut(const QKeySequence &keys, Slot slot);
     void waitForFinalisedTake();
@@ -116,7 +118,7 @@ private:
     void setRecordState(int state);
     static void setButtonIcon(QToolButton *button, const QString &image);
     void showVersion(const QString &path);
-    bool drawVersion(const QString &path);
+    void drawVersion(const QString &path);
     void stepVersion(const std::function<bool()> &step);
     void placeCursor(qint64 ms);
     void onVersionChanged(const QString &path);
@@ -153,6 +155,7 @@ private:
     RecoveryBar *m_recoveryBar = nullptr;
     ExportPlace m_exportPlace;
     qint64 m_cutStartMs = 0;  // where the cut running now starts, for the cursor once it is done
+    QShortcut *m_spaceShortcut = nullptr;
     QShortcut *m_undoShortcut = nullptr;
     QShortcut *m_redoShortcut = nullptr;
     QShortcut *m_redoAltShortcut = nullptr;

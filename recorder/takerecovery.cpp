@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QtEndian>
 
 #include <algorithm>
@@ -36,6 +35,30 @@ bool readOwnHeader(QFile &file, Header *header)
     return pcm16 && header->blockAlign > 0;
 }
 
+// Whether the bytes from `offset` to the end of the file are whole chunks (another editor adds a
+// LIST chunk after the audio, say): each an id of four printable characters and a size that, padded
+// to an even length, reaches no further than the file; the last one ends with it, its pad byte may
+// be missing. A take cut short has audio up to its end instead.
+bool wholeChunksFrom(QFile &file, qint64 offset)
+{
+    const qint64 end = file.size();
+    while (offset < end) {
+        const QByteArray h = file.seek(offset) ? file.read(8) : QByteArray();
+        if (h.size() != 8 || !std::all_of(h.begin(), h.begin() + 4, [](char c) { return c >= 0x20 && c <= 0x7E; }))
+            return false;
+        const quint32 size = qFromLittleEndian<quint32>(reinterpret_cast<const uchar *>(h.constData()) + 4);
+        offset += 8 + qint64(size) + (size & 1);
+    }
+    return offset <= end + 1;
+}
+
+// A finished take: all the audio its header claims is in the file, and nothing but whole chunks after it.
+bool isComplete(QFile &file, const Header &header)
+{
+    const qint64 afterData = HeaderBytes + qint64(header.dataSize) + (header.dataSize & 1);
+    return qint64(header.dataSize) <= file.size() - HeaderBytes && wholeChunksFrom(file, afterData);
+}
+
 bool writeSize(QFile &file, qint64 offset, quint32 value)
 {
     uchar bytes[4];
@@ -44,13 +67,6 @@ bool writeSize(QFile &file, qint64 offset, quint32 value)
 }
 
 } // namespace
-
-QStringList TakeRecovery::takeFolders()
-{
-    QStringList folders{QStandardPaths::writableLocation(QStandardPaths::MusicLocation), QDir::homePath()};
-    folders.removeDuplicates();
-    return folders;
-}
 
 QVector<TakeRecovery::Take> TakeRecovery::repair(const QStringList &folders)
 {
@@ -73,6 +89,8 @@ bool TakeRecovery::repairFile(const QString &path, qint64 *dataBytes)
     QFile file(path);
     Header header = {};
     if (!file.open(QIODevice::ReadWrite) || !readOwnHeader(file, &header))
+        return false;
+    if (isComplete(file, header))
         return false;
     const qint64 audio = (file.size() - HeaderBytes) / header.blockAlign * header.blockAlign;
     // A WAV file cannot say more than 4 GiB; the sizes stop there.

@@ -21,13 +21,12 @@ public:
         QDateTime recorded;  // when the take was last written to
     };
 
-    // The folders the recorder writes takes into: the Music folder, and the home folder, where it
-    // writes when there is no Music folder.
-    static QStringList takeFolders();
-    // Repairs every take in the folders whose header disagrees with its length; newest first.
+    // Repairs every take in the folders that was cut short; newest first.
     static QVector<Take> repair(const QStringList &folders);
-    // Repairs one file when it is one of the recorder's takes and its header is wrong; the sizes
-    // count whole frames, and nothing of the file is removed.
+    // Repairs one file when it is one of the recorder's takes and was cut short: its header claims
+    // more audio than the file holds, or audio follows what it claims. A finished take, chunks after
+    // its audio included, is left alone. The sizes count whole frames, and nothing of the file is
+    // removed.
     static bool repairFile(const QString &path, qint64 *dataBytes = nullptr);
 };
 

@@ -6,6 +6,7 @@ void TakeSession::start(const QString &takePath)
     m_current = takePath;
     m_undo.clear();
     m_redo.clear();
+    m_made.clear();
     m_cutIndex = 1;
 }
 
@@ -19,6 +20,7 @@ QString TakeSession::nextCutPath()
 void TakeSession::applyCut(const QString &cutPath)
 {
     ++m_cutIndex;
+    m_made.append(cutPath);
     m_undo.append(m_current);
     m_current = cutPath;
     m_redo.clear();
@@ -45,6 +47,17 @@ bool TakeSession::redo()
 QStringList TakeSession::reachable() const
 {
     return QStringList(m_undo) << m_current << m_redo;
+}
+
+QStringList TakeSession::orphans() const
+{
+    const QStringList kept = reachable();
+    QStringList orphans;
+    for (const QString &path : m_made) {
+        if (!kept.contains(path))
+            orphans << path;
+    }
+    return orphans;
 }
 
 bool TakeSession::isOwnFile(const QString &path) const

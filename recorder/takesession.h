@@ -37,6 +37,9 @@ public:
 
     // Every version undo or redo can still reach, the current one included.
     QStringList reachable() const;
+    // The versions this session cut that undo and redo can no longer reach. Version files it did not
+    // make (an earlier take's of the same name, anyone else's) are never among them.
+    QStringList orphans() const;
     // Whether a path names the take or one of its versions: never a target for an export.
     bool isOwnFile(const QString &path) const;
 
@@ -51,6 +54,7 @@ private:
     QString m_current;
     QStringList m_undo;  // newest last
     QStringList m_redo;  // newest last
+    QStringList m_made;  // every version cut since the take started
     int m_cutIndex = 1;
     Job m_job = Job::None;
 };

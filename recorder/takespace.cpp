@@ -2,14 +2,28 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QStorageInfo>
 
+QStringList TakeSpace::takeFolders()
+{
+    const QDir home = QDir::home();
+    QStringList folders{QStandardPaths::writableLocation(QStandardPaths::MusicLocation), home.filePath("Documents"),
+                        home.filePath("My Documents"), QDir::homePath(), QDir::currentPath(), QDir::tempPath()};
+    folders.removeDuplicates();
+    return folders;
+}
+
 QString TakeSpace::nextTakeFolder()
 {
-    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    return QDir(music).exists() ? music : QDir::homePath();
+    for (const QString &folder : takeFolders()) {
+        const QFileInfo info(folder);
+        if (info.isDir() && info.isWritable())
+            return folder;
+    }
+    return QDir::homePath();
 }
 
 qint64 TakeSpace::bytesFree(const QString &folder)

@@ -2,6 +2,7 @@
 #define TAKESPACE_H
 
 #include <QString>
+#include <QStringList>
 
 // Room on the disk for takes: a take starts only with room for ten minutes of it, and is finished
 // while about a minute's room is left, so that its file can still be completed.
@@ -12,6 +13,9 @@ public:
     static constexpr qint64 StartBytes = 10 * 60 * BytesPerSecond;
     static constexpr qint64 ReserveBytes = 60 * BytesPerSecond;
 
+    // The folders the recorder's backend writes a take into, in its order: the first that exists
+    // and may be written gets it.
+    static QStringList takeFolders();
     // The folder the recorder writes the next take into.
     static QString nextTakeFolder();
     // Free bytes for this user on the disk holding `folder`; -1 when it cannot be told.

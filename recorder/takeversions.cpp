@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 TakeVersions::TakeVersions(const QString &takePath)
 {
@@ -43,18 +42,13 @@ bool TakeVersions::isVersionName(const QString &fileName) const
     return !m_baseName.isEmpty() && m_versionName.match(fileName).hasMatch();
 }
 
-QStringList TakeVersions::tidy(const QStringList &kept) const
+QStringList TakeVersions::removeVersions(const QStringList &paths) const
 {
-    QSet<QString> keptFiles;
-    for (const QString &path : kept) {
-        const QString canonical = QFileInfo(path).canonicalFilePath();
-        if (!canonical.isEmpty())
-            keptFiles.insert(canonical);
-    }
     QStringList removed;
-    const QFileInfoList files = QDir(m_folder).entryInfoList(QDir::Files | QDir::NoSymLinks | QDir::Hidden);
-    for (const QFileInfo &file : files) {
-        if (!isVersionName(file.fileName()) || keptFiles.contains(file.canonicalFilePath()))
+    for (const QString &path : paths) {
+        const QFileInfo file(path);
+        if (!isVersionName(file.fileName()) || !file.isFile() || file.isSymLink()
+            || QDir(file.absolutePath()).canonicalPath() != QDir(m_folder).canonicalPath())
             continue;
         if (QFile::remove(file.filePath()))
             removed << file.filePath();

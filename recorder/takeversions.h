@@ -21,9 +21,9 @@ public:
     bool isVersionName(const QString &fileName) const;
     // Whether a path names the take itself or one of its versions, existing or not.
     bool isTakeOrVersion(const QString &path) const;
-    // Removes the take's cut versions that none of `kept` names; plain files only, never a file of
-    // another name. Returns the removed paths.
-    QStringList tidy(const QStringList &kept) const;
+    // Removes those of `paths` that are the take's cut versions beside it; plain files only, never a
+    // file of another name or place. Returns the removed paths.
+    QStringList removeVersions(const QStringList &paths) const;
 
 private:
     QString m_folder;

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -70,10 +71,20 @@ int WaveformWidget::xAt(qint64 ms) const
     return int(ms / 1000.0 * m_pixelsPerSecond + LeftMargin);
 }
 
+double WaveformWidget::secondsAt(int x) const
+{
+    return (x - LeftMargin) / m_pixelsPerSecond;
+}
+
+int WaveformWidget::audioX(int x) const
+{
+    return qBound(LeftMargin, x, qMax(LeftMargin, nextX()));
+}
+
 qint64 WaveformWidget::cursorMs() const
 {
     // Rounded up, so that the time maps back onto the same x.
-    return qint64(std::ceil((m_cursorX - LeftMargin) / m_pixelsPerSecond * 1000));
+    return qint64(std::ceil(secondsAt(m_cursorX) * 1000));
 }
 
 void WaveformWidget::setSampleRate(int rate)
@@ -198,7 +209,7 @@ void WaveformWidget::mousePressEvent(QMouseEvent *event)
     clearSelection();
     m_cursorX = qMax(LeftMargin, event->x());
     update();
-    emit s_posChange(int((m_selStartX - LeftMargin) / m_pixelsPerSecond * 1000));
+    emit s_posChange(int(secondsAt(m_selStartX) * 1000));
     setFocus();
 }
 
@@ -206,8 +217,8 @@ void WaveformWidget::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() == Qt::NoButton)
         return;
-    const int from = qMax(LeftMargin, m_selStartX);
-    const int to = qMax(LeftMargin, event->x());
+    const int from = audioX(m_selStartX);
+    const int to = audioX(event->x());
     m_selection = QRect(qMin(from, to), 0, qAbs(to - from), SelectionHeight);
     update();
 }
@@ -246,7 +257,25 @@ void WaveformWidget::stepByKey(int direction, Qt::KeyboardModifiers modifiers)
     const int x = qBound(LeftMargin, m_cursorX + direction * distance, qMax(LeftMargin, nextX()));
     moveCursor(x);
     update();
-    emit s_posChange(int((x - LeftMargin) / m_pixelsPerSecond * 1000));
+    emit s_posChange(int(secondsAt(x) * 1000));
+}
+
+// While a job runs, the selection waits to be cut once it ends and the chart says why; while a take
+// records, the chart grows under it and it goes.
+void WaveformWidget::refuseCut()
+{
+    if (m_busyText.isEmpty()) {
+        clearSelection();
+        update();
+        return;
+    }
+    QToolTip::showText(mapToGlobal(QPoint(m_cursorX, RulerHeight)), m_busyText, this);
+}
+
+void WaveformWidget::setBusyText(const QString &text)
+{
+    m_busyText = text;
+    setToolTip(text);
 }
 
 // A selection that is no longer shown can no longer be cut.
@@ -258,19 +287,19 @@ void WaveformWidget::clearSelection()
 
 void WaveformWidget::cutSelection()
 {
-    // Only the highlighted span is cut: the part of a drag that went into the margin counts as 0 s.
-    const int from = qMax(LeftMargin, qMin(m_selStartX, m_selEndX));
-    const int to = qMax(LeftMargin, qMax(m_selStartX, m_selEndX));
+    // Only the highlighted span is cut: the part of a drag that went into the margin counts as 0 s,
+    // the part beyond the last column as the end of the audio.
+    const int from = audioX(qMin(m_selStartX, m_selEndX));
+    const int to = audioX(qMax(m_selStartX, m_selEndX));
     if (from == to)
         return;
     if (!m_supportClip) {
         qDebug("no SupportClip");
-        clearSelection();
-        update();
+        refuseCut();
         return;
     }
-    const double start = (from - LeftMargin) / m_pixelsPerSecond;
-    const double end = (to - LeftMargin) / m_pixelsPerSecond;
+    const double start = secondsAt(from);
+    const double end = secondsAt(to);
     clearSelection();
     // The receiver cuts in the background and redraws the chart once the new version is there; the
     // current one stays in view meanwhile, and stays if the cut fails or is cancelled.

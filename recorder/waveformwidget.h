@@ -36,6 +36,9 @@ public:
     void setLaneCount(int lanes);
     void setPlayPos(qint64 ms);
     void setSupportClip(bool allowed) { m_supportClip = allowed; }
+    // Why cutting waits (a job runs), shown as the chart's tooltip and when Delete is refused; empty
+    // when it does not wait.
+    void setBusyText(const QString &text);
 
     int laneCount() const { return m_lanes; }
     int laneHeight() const;
@@ -45,8 +48,11 @@ public:
     int cursorX() const { return m_cursorX; }
     int step() const { return m_step; }
     double pixelsPerSecond() const { return m_pixelsPerSecond; }
-    // The chart's x of a time in the audio, and the time of the cursor.
+    // The chart's x of a time in the audio, the time at an x, and the time of the cursor.
     int xAt(qint64 ms) const;
+    double secondsAt(int x) const;
+    // The time the drawn columns reach: whole columns only, so the audio may go on a little beyond it.
+    double endSeconds() const { return secondsAt(nextX()); }
     qint64 cursorMs() const;
     // The rate of the audio whose columns are drawn: the time ruler, the play cursor and cut times
     // follow it. 48000 until set; a rate of 0 or less is ignored.
@@ -75,6 +81,9 @@ private:
     void stepByKey(int direction, Qt::KeyboardModifiers modifiers);
     void clearSelection();
     void cutSelection();
+    void refuseCut();
+    // x limited to the drawn audio, from the left margin to the end of the last column.
+    int audioX(int x) const;
 
     static constexpr int DefaultSampleRate = 48000;
     const double m_framesPerColumn = WaveFile::FramesPerBlock;
@@ -97,6 +106,7 @@ private:
     int m_selEndX = 0;
     QRect m_selection;  // the highlight; empty when nothing is selected
     bool m_supportClip = true;
+    QString m_busyText;
     LevelHistory m_history;
     QVector<QRect> m_strokes;  // reused by every paint
 };

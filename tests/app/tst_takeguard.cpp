@@ -1,14 +1,18 @@
 #include "app/mainwidget.h"
+#include "debuglogrecorder.h"
 #include "recorder/recordwidget.h"
 #include "recorder/takerecovery.h"
 #include "recorder/wavefile.h"
+#include "virtualcardprocess.h"
 
 #include <QAudioRecorder>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -66,6 +70,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void sessionEndWaitsForTheTake();
+    void closingTheWindowDuringATakeKeepsItWhole();
 
 private:
     QProcess m_daemon;
@@ -120,6 +125,42 @@ void TestTakeGuard::sessionEndWaitsForTheTake()
     QVERIFY(reader.readWaveFile(take));
     QVERIFY(reader.durationMs() >= 1000);
     QTRY_VERIFY(!logind.lockHeld());
+}
+
+// The window closed a moment into a take, with a card whose first read is still due: the take's file
+// is complete, and what the window leaves behind (the card's read, the deferred deletes of the
+// detector and the model) reaches nothing that is gone (the sanitizer build would say so).
+void TestTakeGuard::closingTheWindowDuringATakeKeepsItWhole()
+{
+    QTemporaryDir state;
+    VirtualCardProcess card;
+    QVERIFY2(card.start({"--state", state.filePath("zq05.state")}), qPrintable(card.errorText()));
+    const auto reads = [&card] { return card.logLines().filter(QRegularExpression("^read 52:F0 ")).size(); };
+    QElapsedTimer sinceArrival;
+    sinceArrival.start();
+    auto *window = new MainWidget;
+    window->show();
+    auto *recorder = window->findChild<RecordWidget *>();
+    QTest::mouseClick(recorder->findChild<QToolButton *>("btnRecord"), Qt::LeftButton);
+    QVERIFY(recorder->isRecording());
+    const QString take = recorder->recorder()->outputLocation().path();
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(take).size() > 44, 2500);
+    // Closed just before the card's first read falls due, so that it falls due while the window goes.
+    QTest::qWait(int(qMax<qint64>(0, 2800 - sinceArrival.elapsed())));
+    QVERIFY(window->close());
+    {
+        // Nothing runs the window's work while it is being destroyed: no event loop there.
+        DebugLogRecorder log;
+        delete window;
+        QVERIFY2(log.lines().isEmpty(), qPrintable(log.lines().join('\n')));
+    }
+
+    QVERIFY2(!TakeRecovery::repairFile(take), "the take's header was not completed");
+    WaveFile reader;
+    QVERIFY(reader.readWaveFile(take));
+    const int readsWhileThere = reads();
+    QTest::qWait(3300);
+    QCOMPARE(reads(), readsWhileThere);
 }
 
 QTEST_MAIN(TestTakeGuard)

@@ -138,9 +138,11 @@ void TestFfmpegJob::cutFilterWritesTwoDecimals()
 {
     QCOMPARE(FfmpegArguments::cutFilter(1.5, 3.25),
              QString("[0]atrim=duration=1.50[a];[0]atrim=start=3.25[b];[a][b]concat=n=2:v=0:a=1"));
+    // The filter reads a duration of 0 as no limit: a span from the start (0 at two decimals) keeps
+    // only what follows it, and a span to the end only what comes before it.
     QCOMPARE(FfmpegArguments::cut("in.wav", 0.004, 12.0, "out.wav"),
-             QStringList({"-i", "in.wav", "-filter_complex",
-                          "[0]atrim=duration=0.00[a];[0]atrim=start=12.00[b];[a][b]concat=n=2:v=0:a=1", "out.wav"}));
+             QStringList({"-i", "in.wav", "-filter_complex", "[0]atrim=start=12.00", "out.wav"}));
+    QCOMPARE(FfmpegArguments::cutFilter(1.5, FfmpegArguments::ToTheEnd), QString("[0]atrim=duration=1.50"));
 }
 
 void TestFfmpegJob::exportWritesTheCodecTheSuffixAsks_data()

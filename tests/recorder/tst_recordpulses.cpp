@@ -1,10 +1,14 @@
 #include "audiofiles.h"
+#include "recorder/clipprompts.h"
 #include "recorder/recordwidget.h"
+#include "recorder/wavefile.h"
 #include "recorder/waveformframe.h"
 #include "recorder/waveformwidget.h"
 #include "waveformtesting.h"
 
 #include <QAudioRecorder>
+#include <QDir>
+#include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
@@ -91,18 +95,52 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void chartShowsTheFileAndACutRemovesTheSelectedPulse();
+    void cutsFromTheStartAndToTheEndButNeverTheWholeTake();
 
 private:
     WaveformWidget *chart() const { return m_widget->findChild<WaveformWidget *>(); }
     WaveformFrame *frame() const { return m_widget->findChild<WaveformFrame *>(QStringLiteral("waveforFrame")); }
     QToolButton *recordButton() const { return m_widget->findChild<QToolButton *>("btnRecord"); }
+    // Selects from x `from` to x `to` on the chart and presses Delete, and waits for the cut.
+    void cutByMouse(int from, int to);
+    void checkLengthShown(const QString &version);
+    void pressKey(int key, Qt::KeyboardModifiers modifiers);
 
     RecordWidget *m_widget = nullptr;
+    QString m_take;
+    QStringList m_failures;
 };
+
+void TestRecordPulses::cutByMouse(int from, int to)
+{
+    const QString before = m_widget->playPath();
+    chart()->setFocus();
+    input::drag(chart(), from, to);
+    QTest::keyClick(chart(), Qt::Key_Delete);
+    QTRY_VERIFY_WITH_TIMEOUT(m_widget->playPath() != before || !m_failures.isEmpty(), 30000);
+}
+
+// The time label says how long the version is that the chart shows and the player plays.
+void TestRecordPulses::checkLengthShown(const QString &version)
+{
+    QCOMPARE(m_widget->playPath(), version);
+    WaveFile reader;
+    QVERIFY(reader.readWaveFile(version));
+    QCOMPARE(m_widget->elapsedMs(), reader.durationMs());
+    const QString shown = QTime::fromMSecsSinceStartOfDay(int(reader.durationMs())).toString("hh:mm:ss:zzz");
+    QCOMPARE(m_widget->findChild<QLabel *>("lbTime")->text(), shown);
+}
+
+void TestRecordPulses::pressKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    QApplication::setActiveWindow(m_widget);
+    QTest::keyClick(m_widget, Qt::Key(key), modifiers);
+}
 
 void TestRecordPulses::initTestCase()
 {
     QVERIFY2(qEnvironmentVariableIsSet("PULSE_SERVER"), "the recorder's tests need the suite's sound server");
+    ClipPrompts::setFailureReporter([this](const QString &title, const QString &text) { m_failures << title + ": " + text; });
     m_widget = new RecordWidget;
     // Narrow, so that the take is wider than the view and the view has somewhere to go.
     m_widget->resize(420, 300);
@@ -113,6 +151,7 @@ void TestRecordPulses::initTestCase()
 void TestRecordPulses::cleanupTestCase()
 {
     delete m_widget;
+    ClipPrompts::setFailureReporter(nullptr);
 }
 
 void TestRecordPulses::chartShowsTheFileAndACutRemovesTheSelectedPulse()
@@ -122,6 +161,7 @@ void TestRecordPulses::chartShowsTheFileAndACutRemovesTheSelectedPulse()
     QTest::mouseClick(recordButton(), Qt::LeftButton);
     QTRY_COMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
     const QString take = m_widget->playPath();
+    m_take = take;
 
     // The finished take is drawn where its audio is in the file, to within a column.
     const QVector<Span> inFile = filePulses(take);
@@ -177,6 +217,60 @@ void TestRecordPulses::chartShowsTheFileAndACutRemovesTheSelectedPulse()
     QCOMPARE(chartPulses(chart()).size(), inFile.size());
     QCOMPARE(chart()->cursorX(), from);
     QCOMPARE(scroll->value(), viewAfterCut);
+}
+
+// From the take current again: a cut from the very start removes the start (the take never grows),
+// a cut dragged past the end removes everything from its start on, and the whole take selected
+// is refused and changes nothing. The time label follows every version.
+void TestRecordPulses::cutsFromTheStartAndToTheEndButNeverTheWholeTake()
+{
+    QVERIFY(!m_take.isEmpty());
+    QCOMPARE(m_widget->playPath(), m_take);
+    checkLengthShown(m_take);
+    const QVector<Span> inTake = filePulses(m_take);
+    const qint64 takeFrames = samples(m_take).size() / Channels;
+    const auto seconds = [this](int x) {
+        return qRound((x - WaveformWidget::LeftMargin) / chart()->pixelsPerSecond() * 100) / 100.0;
+    };
+
+    // From the margin to just past the first pulse.
+    const int firstEnd = WaveformWidget::LeftMargin + int(chartPulses(chart()).first().to) + MarginColumns;
+    cutByMouse(WaveformWidget::LeftMargin - 20, firstEnd);
+    const QString fromStart = m_widget->playPath();
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+    QVERIFY(fromStart != m_take);
+    const qint64 removed = qRound64(seconds(firstEnd) * Rate);
+    QCOMPARE(samples(fromStart).size() / Channels, takeFrames - removed);
+    const QVector<Span> left = filePulses(fromStart);
+    QVERIFY2(left.size() == inTake.size() - 1, qPrintable(QString("take %1\ncut %2").arg(describe(inTake), describe(left))));
+    for (int i = 0; i < left.size(); ++i)
+        QVERIFY(qAbs(left[i].from - (inTake[i + 1].from - removed)) <= WindowFrames);
+    checkLengthShown(fromStart);
+    pressKey(Qt::Key_Z, Qt::ControlModifier);
+    checkLengthShown(m_take);
+    pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    checkLengthShown(fromStart);
+
+    // From the gap before the last pulse to well past the last column.
+    const int lastStart = WaveformWidget::LeftMargin + int(chartPulses(chart()).last().from) - MarginColumns;
+    cutByMouse(lastStart, chart()->nextX() + 100);
+    const QString toEnd = m_widget->playPath();
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+    QVERIFY(toEnd != fromStart);
+    QCOMPARE(samples(toEnd).size() / Channels, qRound64(seconds(lastStart) * Rate));
+    QCOMPARE(filePulses(toEnd).size(), left.size() - 1);
+    checkLengthShown(toEnd);
+
+    // Everything, from the margin to past the end.
+    const QStringList files = QDir(QFileInfo(m_take).path()).entryList(QDir::Files | QDir::Hidden);
+    cutByMouse(WaveformWidget::LeftMargin - 20, chart()->nextX() + 100);
+    QCOMPARE(m_failures.size(), 1);
+    QVERIFY2(m_failures[0].startsWith("剪切: 所选范围是整段录音"), qPrintable(m_failures[0]));
+    QCOMPARE(QDir(QFileInfo(m_take).path()).entryList(QDir::Files | QDir::Hidden), files);
+    checkLengthShown(toEnd);
+    // No step was added to undo.
+    pressKey(Qt::Key_Z, Qt::ControlModifier);
+    checkLengthShown(fromStart);
 }
 
 QTEST_MAIN(TestRecordPulses)

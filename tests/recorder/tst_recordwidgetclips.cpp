@@ -13,10 +13,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QMediaPlayer>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
 #include <QtTest>
 
 // Cutting, undo and export on a take recorded for real from the suite's sound server (a steady
@@ -64,6 +67,7 @@ private slots:
     void exportsEveryFormat();
     void dialogStartsWhereTheLastExportWentAndAddsTheSuffix();
     void newTakeStartsNumberingAndUndoAfresh();
+    void keysBelongToTheFocusedControl();
 
 private:
     WaveformWidget *chart() const { return m_widget->findChild<WaveformWidget *>(); }
@@ -88,7 +92,10 @@ private:
     QStringList m_dialogFolders;
     QString m_answerFilter;
     QStringList m_failures;
+    QStringList m_questions;
+    bool m_replace = false;
     QTemporaryDir m_exports;
+    QWidget *m_host = nullptr;
 };
 
 void TestRecordWidgetClips::initTestCase()
@@ -106,6 +113,10 @@ void TestRecordWidgetClips::initTestCase()
     ClipPrompts::setFailureReporter([this](const QString &title, const QString &text) {
         m_failures << title + ": " + text;
     });
+    ClipPrompts::setQuestion([this](const QString &title, const QString &text) {
+        m_questions << title + ": " + text;
+        return m_replace;
+    });
     m_widget = new RecordWidget;
     m_widget->resize(800, 300);
     m_widget->show();
@@ -115,8 +126,10 @@ void TestRecordWidgetClips::initTestCase()
 void TestRecordWidgetClips::cleanupTestCase()
 {
     delete m_widget;
+    delete m_host;
     ClipPrompts::setSaveFileChooser(nullptr);
     ClipPrompts::setFailureReporter(nullptr);
+    ClipPrompts::setQuestion(nullptr);
 }
 
 void TestRecordWidgetClips::init()
@@ -124,6 +137,7 @@ void TestRecordWidgetClips::init()
     m_dialogs = 0;
     m_dialogCaptions.clear();
     m_failures.clear();
+    m_questions.clear();
     m_dialogFolders.clear();
     m_answerFilter.clear();
 }
@@ -306,7 +320,8 @@ void TestRecordWidgetClips::missingToolIsSaidAndChangesNothing()
 }
 
 // From take_1 current: while a cut runs (an encoder that takes its time), recording, saving, cutting
-// and undo are unavailable and say why, the chart keeps the version; Esc cancels and leaves all as it was.
+// and undo are unavailable and say why, the chart keeps the version; Esc cancels and leaves all as it
+// was. A span selected meanwhile stays selected, and is cut once the job is over (take_7, undone).
 void TestRecordWidgetClips::jobInProgressLocksEditingAndEscCancels()
 {
     StandInTool slow("exec /bin/sleep 30\n");
@@ -327,6 +342,10 @@ void TestRecordWidgetClips::jobInProgressLocksEditingAndEscCancels()
     undoByKey();
     QCOMPARE(m_widget->playPath(), version(1));
     QCOMPARE(chart()->columnCount(), columns);
+    chart()->setFocus();
+    input::drag(chart(), WaveformWidget::LeftMargin + 40, WaveformWidget::LeftMargin + 80);
+    QTest::keyClick(chart(), Qt::Key_Delete);
+    QCOMPARE(QToolTip::text(), record->toolTip());
 
     QApplication::setActiveWindow(m_widget);
     QTest::keyClick(m_widget, Qt::Key_Escape);
@@ -336,6 +355,14 @@ void TestRecordWidgetClips::jobInProgressLocksEditingAndEscCancels()
     QVERIFY(chart()->supportClip());
     checkShows(version(1));
     QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), before);
+
+    QTest::keyClick(chart(), Qt::Key_Delete);
+    waitForTheJob();
+    checkShows(version(7));
+    const double selected = 40 / chart()->pixelsPerSecond();
+    QVERIFY(qAbs(durationOf(version(7)) - (durationOf(version(1)) - selected)) < 0.02);
+    undoByKey();
+    checkShows(version(1));
 }
 
 // From take_1 current: a cancelled dialog runs nothing and tidies nothing.
@@ -383,13 +410,14 @@ void TestRecordWidgetClips::exportsEveryFormat()
     QCOMPARE(m_widget->playPath(), version(1));
 }
 
-// From take_1 current (undo list: take), with take_2..take_6 left over by undone and failed cuts:
-// an export that replaces an existing WAV removes exactly those, and nothing of another name.
+// From take_1 current (undo list: take), with take_2, 3, 5, 6 and 7 left over by undone cuts and
+// take_4 someone else's: an export that replaces an existing WAV removes exactly the versions this
+// take cut that undo and redo cannot reach, and nothing of another name, nor someone else's version.
 void TestRecordWidgetClips::exportTidiesOnlyOrphanedVersions()
 {
     // A version that redo can bring back is kept too.
     cut(0.1, 0.2);
-    checkShows(version(7));
+    checkShows(version(8));
     undoByKey();
     checkShows(version(1));
     const QString chosen = m_folder + "/" + m_base + " export.wav";
@@ -405,9 +433,10 @@ void TestRecordWidgetClips::exportTidiesOnlyOrphanedVersions()
     QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
     QCOMPARE(samples(chosen), samples(version(1)));
     QStringList expected = before;
-    for (int n : {2, 3, 4, 5, 6})
+    for (int n : {2, 3, 5, 6, 7})
         QVERIFY(expected.removeOne(QFileInfo(version(n)).fileName()));
     QCOMPARE(QDir(m_folder).entryList(QDir::Files), expected);
+    QCOMPARE(contents(version(4)), QByteArray("someone else's file"));
 
     // Onto the take, the current version or any other version name of the take: refused, and
     // what undo brings back is unharmed.
@@ -423,7 +452,9 @@ void TestRecordWidgetClips::exportTidiesOnlyOrphanedVersions()
 }
 
 // After the exports to m_exports: the dialog opens there with the last format chosen, and a name
-// typed without a suffix gets the chosen format's.
+// typed without a format's suffix gets the chosen format's, dots in the name or not. The dialog
+// asked about the name as typed: a file of the name with the suffix is replaced only when the user
+// says so.
 void TestRecordWidgetClips::dialogStartsWhereTheLastExportWentAndAddsTheSuffix()
 {
     m_answerFilter = "FLAC 音频 (*.flac)";
@@ -433,6 +464,31 @@ void TestRecordWidgetClips::dialogStartsWhereTheLastExportWentAndAddsTheSuffix()
     QCOMPARE(codecOf(m_exports.filePath("no suffix.flac")), QString("flac"));
     QVERIFY(!QFile::exists(m_exports.filePath("no suffix")));
     QCOMPARE(ExportPlace::lastFormat(), QString("flac"));
+
+    m_answerFilter = "MP3 音频 (*.mp3)";
+    for (const QString name : {"Mr. Smith", "2024.05.01"}) {
+        save(m_exports.filePath(name));
+        QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+        QCOMPARE(codecOf(m_exports.filePath(name + ".mp3")), QString("mp3"));
+        QVERIFY(!QFile::exists(m_exports.filePath(name)));
+    }
+    QVERIFY(m_questions.isEmpty());
+
+    const QString talk = m_exports.filePath("talk.mp3");
+    QFile earlierTalk(talk);
+    QVERIFY(earlierTalk.open(QIODevice::WriteOnly) && earlierTalk.write("an earlier talk") > 0);
+    earlierTalk.close();
+    const QByteArray earlier = contents(talk);
+    save(m_exports.filePath("talk"));
+    QCOMPARE(m_questions, QStringList("保存文件: " + talk + " 已经存在。\n要替换它吗？"));
+    QCOMPARE(contents(talk), earlier);
+    QVERIFY(m_failures.isEmpty());
+    m_replace = true;
+    save(m_exports.filePath("talk"));
+    m_replace = false;
+    QCOMPARE(m_questions.size(), 2);
+    QCOMPARE(codecOf(talk), QString("mp3"));
+    QVERIFY(qAbs(durationOf(talk) - durationOf(version(1))) < 0.1);
 }
 
 // A new take numbers its cuts from 1 again and cannot undo into the earlier take.
@@ -448,6 +504,68 @@ void TestRecordWidgetClips::newTakeStartsNumberingAndUndoAfresh()
     undoByKey();
     checkShows(m_take);
     QVERIFY(QFile::exists(firstTake));
+}
+
+// With the second take current: Space and Enter go to the panel's button that has the keyboard,
+// and Space plays anywhere else in the panel. Esc cancels a job only from within the panel: in the
+// rest of the window (the scene, here a line edit beside the panel) it is that control's. A click in
+// the panel brings the keyboard there.
+void TestRecordWidgetClips::keysBelongToTheFocusedControl()
+{
+    auto *save = m_widget->findChild<QToolButton *>("btnSave");
+    auto *play = m_widget->findChild<QToolButton *>("btnPauseGo");
+    m_answer.clear();
+    QApplication::setActiveWindow(m_widget);
+    save->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(save, Qt::Key_Space);
+    QCOMPARE(m_dialogs, 1);
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::StoppedState);
+    QTest::keyClick(save, Qt::Key_Return);
+    QTRY_COMPARE(m_dialogs, 2);
+    play->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(play, Qt::Key_Return);
+    QTRY_COMPARE(m_widget->player()->state(), QMediaPlayer::PlayingState);
+    QTest::keyClick(play, Qt::Key_Space);
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::PausedState);
+    QCOMPARE(m_dialogs, 2);
+    QApplication::setActiveWindow(m_widget);
+    chart()->setFocus();
+    QTest::keyClick(chart(), Qt::Key_Space);
+    QTRY_COMPARE(m_widget->player()->state(), QMediaPlayer::PlayingState);
+    QTest::keyClick(chart(), Qt::Key_Space);
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::PausedState);
+
+    m_host = new QWidget;
+    auto *layout = new QVBoxLayout(m_host);
+    auto *scene = new QLineEdit(m_host);
+    layout->addWidget(scene);
+    layout->addWidget(m_widget);
+    m_widget->show();
+    m_host->resize(800, 360);
+    m_host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_host));
+    QApplication::setActiveWindow(m_host);
+    StandInTool slow("exec /bin/sleep 30\n");
+    QVERIFY(slow.isValid());
+    emit frame()->s_cutAudio(0.1, 0.2);
+    slow.restore();
+    auto *bar = m_widget->findChild<JobBar *>();
+    QVERIFY(bar->isVisible());
+    scene->setFocus();
+    QTest::keyClick(scene, Qt::Key_Escape);
+    QVERIFY(bar->isVisible());
+    chart()->setFocus();
+    QTest::keyClick(chart(), Qt::Key_Escape);
+    QTRY_VERIFY(bar->isHidden());
+    QVERIFY(m_failures.isEmpty());
+
+    // A click on a button of the panel brings the keyboard into the panel, where Space then pauses.
+    scene->setFocus();
+    QTest::mouseClick(play, Qt::LeftButton);
+    QTRY_COMPARE(m_widget->player()->state(), QMediaPlayer::PlayingState);
+    QCOMPARE(QApplication::focusWidget(), chart());
+    QTest::keyClick(chart(), Qt::Key_Space);
+    QCOMPARE(m_widget->player()->state(), QMediaPlayer::PausedState);
 }
 
 QTEST_MAIN(TestRecordWidgetClips)

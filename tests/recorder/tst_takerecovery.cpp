@@ -3,6 +3,7 @@
 #include "recorder/recordwidget.h"
 #include "recorder/recoverybar.h"
 #include "recorder/takerecovery.h"
+#include "recorder/takespace.h"
 #include "recorder/wavefile.h"
 #include "recorder/waveformwidget.h"
 
@@ -68,9 +69,14 @@ class TestTakeRecovery : public QObject
 {
     Q_OBJECT
 
+private:
+    // Starts the recording child with `arguments` and waits for its first line; then kills it.
+    static QString killChildAfterItsWord(const QStringList &arguments);
+
 private slots:
     void initTestCase();
     void killedRecordingIsRepairedAndOffered();
+    void takesAndJobLeftoversAreFoundWhereverTheyWereWritten();
     void damagedTakesAreRepairedAndOtherFilesLeftAlone();
     void fullDiskRefusesATakeAndFinishesOneInTime();
 };
@@ -81,7 +87,7 @@ void TestTakeRecovery::initTestCase()
 }
 
 // kill -9 in the middle of a take: the next start gives the file the header of the audio it holds,
-// leaving the audio as it was, and offers it; opened, it is the current take.
+// leaving the audio as it was, and offers it; opened (with Enter), it is the current take.
 void TestTakeRecovery::killedRecordingIsRepairedAndOffered()
 {
     QProcess child;
@@ -109,12 +115,63 @@ void TestTakeRecovery::killedRecordingIsRepairedAndOffered()
     QVERIFY(qAbs(durationOf(path) * 1000 - reader.durationMs()) <= 1);
     QVERIFY(reader.durationMs() >= 2000);
 
-    QTest::mouseClick(bar->findChildren<QPushButton *>().first(), Qt::LeftButton);
-    QVERIFY(bar->isHidden());
+    // Open, from the keyboard.
+    QPushButton *open = bar->findChildren<QPushButton *>().first();
+    QApplication::setActiveWindow(&widget);
+    open->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(open, Qt::Key_Return);
+    QTRY_VERIFY(bar->isHidden());
     QCOMPARE(widget.playPath(), path);
     QCOMPARE(widget.recordState(), int(RecordWidget::TakeFinished));
     QCOMPARE(widget.findChild<WaveformWidget *>()->columnCount(), int(dataBytes / 4 / 1920));
     QVERIFY(widget.findChild<WaveformWidget *>()->supportClip());
+}
+
+QString TestTakeRecovery::killChildAfterItsWord(const QStringList &arguments)
+{
+    QProcess child;
+    child.start(QString(VELORA_BINARY_DIR) + "/tests/recorder/velora-recordchild", arguments);
+    const bool spoke = child.waitForReadyRead(30000);
+    const QString word = QString::fromLocal8Bit(child.readLine()).trimmed();
+    child.kill();
+    child.waitForFinished(5000);
+    return spoke ? word : QString();
+}
+
+// Without a Music folder but with a Documents folder the backend writes takes into Documents: a take
+// killed there is repaired and offered too, and the room for a take is measured there. What an
+// export that was killed was writing is removed at the next start; other hidden files stay.
+void TestTakeRecovery::takesAndJobLeftoversAreFoundWhereverTheyWereWritten()
+{
+    const QString documents = QDir::home().filePath("Documents");
+    QVERIFY(QDir().mkpath(documents));
+    QVERIFY(!QFileInfo::exists(QDir::home().filePath("Music")));
+    QCOMPARE(TakeSpace::nextTakeFolder(), documents);
+    const QString take = killChildAfterItsWord({});
+    QCOMPARE(QFileInfo(take).path(), documents);
+
+    QTemporaryDir exports;
+    QVERIFY(makeTake(exports.filePath("source.wav"), 1.0));
+    const QString ours = [&exports] {
+        StandInTool slow("exec /bin/sleep 20\n");
+        return killChildAfterItsWord({"export", exports.filePath("source.wav"), exports.filePath("talk.mp3")});
+    }();
+    QCOMPARE(ours, QString("running"));
+    const QStringList hidden = QDir(exports.path()).entryList({".*"}, QDir::Files | QDir::Hidden);
+    QCOMPARE(hidden.size(), 1);
+    QVERIFY(write(exports.filePath(".notes.abcdef.mp3"), "someone's own"));
+
+    // The start-up of the same program, whose settings the child kept.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName("velora-recordchild");
+    auto restore = qScopeGuard([&name] { QCoreApplication::setApplicationName(name); });
+    RecordWidget widget;
+    widget.show();
+    auto *bar = widget.findChild<RecoveryBar *>();
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(bar->offeredPath(), take);
+    QVERIFY(!TakeRecovery::repairFile(take));
+    QCOMPARE(QDir(exports.path()).entryList(QDir::Files | QDir::Hidden), QStringList({".notes.abcdef.mp3", "source.wav"}));
 }
 
 void TestTakeRecovery::damagedTakesAreRepairedAndOtherFilesLeftAlone()
@@ -134,6 +191,11 @@ void TestTakeRecovery::damagedTakesAreRepairedAndOtherFilesLeftAlone()
     QByteArray foreign = provisional;
     foreign.replace(12, 4, "LIST");  // another layout than the recorder's
     QVERIFY(write(folder.filePath("clip_0005.wav"), foreign));
+    // A finished take to which another editor added a LIST chunk after the audio.
+    const QByteArray list = QByteArray("LIST") + QByteArray("\x1a\0\0\0", 4) + "INFOISFT" + QByteArray("\x0e\0\0\0", 4)
+        + QByteArray("Lavf59.27.100\0", 14);
+    const QByteArray tagged = take(0.5, 36 + 88200 + list.size(), 88200) + list;
+    QVERIFY(write(folder.filePath("clip_0006.wav"), tagged));
 
     const QVector<TakeRecovery::Take> repaired = TakeRecovery::repair({music.path()});
     QStringList names;
@@ -151,6 +213,7 @@ void TestTakeRecovery::damagedTakesAreRepairedAndOtherFilesLeftAlone()
     QCOMPARE(contents(folder.filePath("notes.wav")), provisional);
     QCOMPARE(contents(folder.filePath("clip_0001_1.wav")), provisional);
     QCOMPARE(contents(folder.filePath("clip_0005.wav")), foreign);
+    QCOMPARE(contents(folder.filePath("clip_0006.wav")), tagged);
     QVERIFY(TakeRecovery::repair({music.path()}).isEmpty());
 }
 

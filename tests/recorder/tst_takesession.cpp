@@ -46,10 +46,12 @@ void TestTakeSession::cutsUndoAndRedoWalkTheVersions()
     QCOMPARE(session.reachable(), QStringList({take, version(1), version(3)}));
     QCOMPARE(session.cutIndex(), 4);  // undo never lowers it
 
-    // A new cut leaves nothing to redo.
+    // A new cut leaves nothing to redo; the version it can no longer reach is an orphan, the
+    // leftover it never made is not.
     session.applyCut(version(4));
     QVERIFY(!session.canRedo());
     QCOMPARE(session.undoPaths(), QStringList({take, version(1)}));
+    QCOMPARE(session.orphans(), QStringList(version(3)));
 
     for (const QString &own : {take, version(1), version(9), dir.path() + "/../" + QDir(dir.path()).dirName() + "/clip_0001.wav"})
         QVERIFY2(session.isOwnFile(own), qPrintable(own));
@@ -58,6 +60,7 @@ void TestTakeSession::cutsUndoAndRedoWalkTheVersions()
 
     session.start(dir.filePath("clip_0002.wav"));
     QCOMPARE(session.cutIndex(), 1);
+    QVERIFY(session.orphans().isEmpty());
     QVERIFY(!session.canUndo() && !session.canRedo());
 }
 

@@ -12,12 +12,24 @@ class TestTakeVersions : public QObject
 private slots:
     void versionsAreNamedAfterTheTake_data();
     void versionsAreNamedAfterTheTake();
-    void tidyRemovesOnlyOrphanedVersionsOfTheTake();
-    void tidyWithNothingKeptStillSparesOtherNames();
+    void removesOnlyVersionsOfTheTake();
+    void removingEveryNameStillSparesOtherNames();
 
 private:
     static bool touch(const QString &path);
+    // Every entry of the folder, as paths, but those kept.
+    static QStringList allBut(const QDir &folder, const QStringList &kept);
 };
+
+QStringList TestTakeVersions::allBut(const QDir &folder, const QStringList &kept)
+{
+    QStringList paths;
+    for (const QString &name : folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden)) {
+        if (!kept.contains(name))
+            paths << folder.filePath(name);
+    }
+    return paths;
+}
 
 bool TestTakeVersions::touch(const QString &path)
 {
@@ -47,7 +59,7 @@ void TestTakeVersions::versionsAreNamedAfterTheTake()
     QVERIFY(!versions.isVersionName(QFileInfo(take).fileName()));
 }
 
-void TestTakeVersions::tidyRemovesOnlyOrphanedVersionsOfTheTake()
+void TestTakeVersions::removesOnlyVersionsOfTheTake()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -62,12 +74,17 @@ void TestTakeVersions::tidyRemovesOnlyOrphanedVersionsOfTheTake()
     QVERIFY(touch(dir.path() + "/../velora-tidy-target.wav"));
     QVERIFY(QFile::link(dir.path() + "/../velora-tidy-target.wav", folder.filePath("take_9.wav")));
 
+    // A version's name in another folder is another take's.
+    QTemporaryDir elsewhere;
+    QVERIFY(touch(elsewhere.filePath("take_3.wav")));
+
     const TakeVersions versions(folder.filePath("take.wav"));
-    // take_1 current, take_2 on the undo list, take_4 the exported file (named in another spelling).
-    const QStringList removed = versions.tidy(
-        {folder.filePath("take_1.wav"), folder.filePath("take_2.wav"), folder.filePath("./take_4.wav")});
+    // Everything offered but take_1, take_2 and take_4.
+    const QStringList removed = versions.removeVersions(
+        allBut(folder, {"take_1.wav", "take_2.wav", "take_4.wav"}) << elsewhere.filePath("take_3.wav"));
 
     QCOMPARE(removed, QStringList({folder.filePath("take_10.wav"), folder.filePath("take_3.wav")}));
+    QVERIFY(QFile::exists(elsewhere.filePath("take_3.wav")));
     QStringList left = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
     QStringList expected = names + QStringList({"take_8.wav", "take_9.wav"});
     expected.removeAll("take_3.wav");
@@ -79,14 +96,14 @@ void TestTakeVersions::tidyRemovesOnlyOrphanedVersionsOfTheTake()
     QFile::remove(dir.path() + "/../velora-tidy-target.wav");
 }
 
-void TestTakeVersions::tidyWithNothingKeptStillSparesOtherNames()
+void TestTakeVersions::removingEveryNameStillSparesOtherNames()
 {
     QTemporaryDir dir;
     const QDir folder(dir.path());
     for (const char *name : {"clip_0001.wav", "clip_0001_1.wav", "clip_0002.wav", "clip_0002_1.wav", "notes.txt"})
         QVERIFY(touch(folder.filePath(QLatin1String(name))));
 
-    const QStringList removed = TakeVersions(folder.filePath("clip_0002.wav")).tidy({});
+    const QStringList removed = TakeVersions(folder.filePath("clip_0002.wav")).removeVersions(allBut(folder, {}));
 
     QCOMPARE(removed, QStringList(folder.filePath("clip_0002_1.wav")));
     QCOMPARE(folder.entryList(QDir::Files, QDir::Name),
@@ -94,7 +111,7 @@ void TestTakeVersions::tidyWithNothingKeptStillSparesOtherNames()
     // A take whose name has nothing before its first dot has no versions to tidy.
     QVERIFY(touch(folder.filePath(".hidden.wav")));
     QVERIFY(touch(folder.filePath("_1.wav")));
-    QVERIFY(TakeVersions(folder.filePath(".hidden.wav")).tidy({}).isEmpty());
+    QVERIFY(TakeVersions(folder.filePath(".hidden.wav")).removeVersions(allBut(folder, {})).isEmpty());
     QVERIFY(QFile::exists(folder.filePath("_1.wav")));
 }
 
