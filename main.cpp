@@ -3,6 +3,7 @@
 #include "app/diagnosticlog.h"
 #include "app/errorbox.h"
 #include "app/mainwidget.h"
+#include "app/scenebackend.h"
 #include "app/singleinstance.h"
 #include "cli/commandmessage.h"
 #include "cli/commandparser.h"
@@ -130,6 +131,7 @@ int main(int argc, char *argv[])
     installLog(QStringLiteral("Log"), 1024, true);
     ErrorBox::install();
     qDebug() << __FILE__ << __LINE__ << "================progress start================";
+    qDebug().noquote() << SceneBackend::choose();
 
     auto window = std::make_unique<MainWidget>();
     window->show();

@@ -1,5 +1,6 @@
 #include "detectiondevice.h"
 
+#include "vendorlibrary.h"
 #include "virtualbus.h"
 
 DetectionDevice::DetectionDevice(QWidget *parent) : QWidget(parent)
@@ -50,4 +51,12 @@ void DetectionDevice::interfaceRemoved(const QString &deviceText)
     m_isPresent = false;
     m_reported.clear();
     emit s_devTypeAndState(model, false, m_vid, m_pid);
+}
+
+DetectionDevice::CardAccess DetectionDevice::libraryAccess(QString *why)
+{
+    if (VendorLibrary::servesRealCards())
+        return CardUsable;
+    *why = QStringLiteral("***card found but no control library for it is available on this system");
+    return CardUnserved;
 }

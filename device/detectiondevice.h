@@ -48,6 +48,8 @@ private:
     void interfaceArrived(const QString &deviceText);
     void interfaceRemoved(const QString &deviceText);
     void startPlatformWatch();
+    // A real card needs a control library that serves real cards; `why` gets the log line when none does.
+    static CardAccess libraryAccess(QString *why);
 
     bool m_isPresent = false;
     QMap<QString, QString> m_devTable;

@@ -1,7 +1,6 @@
 #include "detectiondevice.h"
 
 #include "hidrawdevices.h"
-#include "vendorlibrary.h"
 #include "virtualbuswatcher.h"
 
 #include <QSocketNotifier>
@@ -110,9 +109,5 @@ DetectionDevice::CardAccess DetectionDevice::reportedCardAccess(QString *why) co
         *why = QStringLiteral("***card found but %1 cannot be opened: %2").arg(node, openError);
         return CardNotOpenable;
     }
-    if (!VendorLibrary::servesRealCards()) {
-        *why = QStringLiteral("***card found but no control library for it is available on this system");
-        return CardUnserved;
-    }
-    return CardUsable;
+    return libraryAccess(why);
 }

@@ -1,14 +1,19 @@
 #include "detectiondevice.h"
 
+#include "virtualbus.h"
+#include "virtualbuswatcher.h"
 #include "win32hid.h"
 
 #include <QDebug>
 
 #include <windows.h>
 
-// Nothing is kept here: the notification registration lives as long as the native window.
+// Two sources feed the detector here: real cards, found by the HID scan and followed through the
+// device messages (the notification registration lives as long as the native window), and the
+// virtual cards on the local bus.
 struct DetectionDevice::PlatformWatch
 {
+    VirtualBusWatcher *bus = nullptr;
 };
 
 DetectionDevice::~DetectionDevice()
@@ -18,6 +23,10 @@ DetectionDevice::~DetectionDevice()
 
 void DetectionDevice::startPlatformWatch()
 {
+    m_watch = new PlatformWatch;
+    m_watch->bus = new VirtualBusWatcher(this);
+    connect(m_watch->bus, &VirtualBusWatcher::cardArrived, this, &DetectionDevice::interfaceArrived);
+    connect(m_watch->bus, &VirtualBusWatcher::cardRemoved, this, &DetectionDevice::interfaceRemoved);
     const unsigned long error = win32hid::registerHidNotification(reinterpret_cast<void *>(winId()));
     if (error)
         qDebug() << "register UDisk notification fail, error:" << error;
@@ -26,12 +35,13 @@ void DetectionDevice::startPlatformWatch()
 void DetectionDevice::scanHidDevices()
 {
     std::vector<win32hid::HidIds> found;
-    if (!win32hid::collectHidIds(&found)) {
+    if (win32hid::collectHidIds(&found)) {
+        for (const win32hid::HidIds &ids : found)
+            interfaceArrived(vendorProductKey(ids.vendorId, ids.productId));
+    } else {
         qDebug() << "NO hid device";
-        return;
     }
-    for (const win32hid::HidIds &ids : found)
-        interfaceArrived(vendorProductKey(ids.vendorId, ids.productId));
+    m_watch->bus->scan();
 }
 
 bool DetectionDevice::nativeEvent(const QByteArray &eventType, void *message, long *result)
@@ -52,9 +62,11 @@ bool DetectionDevice::nativeEvent(const QByteArray &eventType, void *message, lo
     return QWidget::nativeEvent(eventType, message, result);
 }
 
-// The vendor's own library drives every card the system shows; one it cannot reach is reported by
-// the library's failing calls.
-DetectionDevice::CardAccess DetectionDevice::reportedCardAccess(QString *) const
+// A card on the virtual bus is served by the stand-in library; a real one by the vendor's library
+// alone, which may be missing.
+DetectionDevice::CardAccess DetectionDevice::reportedCardAccess(QString *why) const
 {
-    return CardUsable;
+    if (VirtualBus::isDeviceText(m_reported))
+        return CardUsable;
+    return libraryAccess(why);
 }

@@ -40,10 +40,19 @@ inline QString idText(int vid, int pid)
         .toUpper();
 }
 
+// How every virtual card's device text starts.
+constexpr char deviceTextPrefix[] = "velora-vcard#";
+
 // "velora-vcard#VID_0C76&PID_1000#<serial>", like a HID device path.
 inline QString deviceText(int vid, int pid, const QString &serial)
 {
-    return QStringLiteral("velora-vcard#%1#%2").arg(idText(vid, pid), serial);
+    return QLatin1String(deviceTextPrefix) + QStringLiteral("%1#%2").arg(idText(vid, pid), serial);
+}
+
+// Whether a device text names a virtual card rather than a device the system found.
+inline bool isDeviceText(const QString &text)
+{
+    return text.startsWith(QLatin1String(deviceTextPrefix));
 }
 
 } // namespace VirtualBus

@@ -3,7 +3,8 @@
 # Runs a 64-bit Windows program headless under wine64 in the given prefix, creating the prefix on
 # first use (without a program, only creates it). The prefix gets the null display driver (windows exist, nothing is drawn, no X server
 # needed) and no just-in-time debugger, so that a crashing test program ends instead of waiting
-# for a debugger that nobody will drive.
+# for a debugger that nobody will drive. With VELORA_WINE_DRIVER=x11 the prefix gets wine's X11
+# driver instead and the program draws on $DISPLAY (Xvfb): windows that must be seen, OpenGL.
 set -u
 prefix=$1
 shift
@@ -11,7 +12,9 @@ wine=/usr/lib/wine/wine64
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEARCH=win64
 # No Mono or Gecko install prompts, no menu entries written into the user's desktop.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-unset DISPLAY WAYLAND_DISPLAY
+driver=${VELORA_WINE_DRIVER:-null}
+[ "$driver" = null ] && unset DISPLAY
+unset WAYLAND_DISPLAY
 
 if [ ! -f "$prefix/.velora-ready" ]; then
   mkdir -p "$(dirname "$prefix")"
@@ -19,7 +22,7 @@ if [ ! -f "$prefix/.velora-ready" ]; then
   flock 9
   if [ ! -f "$prefix/.velora-ready" ]; then
     "$wine" wineboot --init >/dev/null 2>&1
-    "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$driver" /f >/dev/null 2>&1
     "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
       /v Debugger /d 'no-debugger.exe' /f >/dev/null 2>&1
     "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \

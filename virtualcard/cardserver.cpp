@@ -31,6 +31,7 @@ void CardServer::pullOut()
 {
     if (!m_server.isListening())
         return;
+    leaveBus();
     m_server.close(); // removes the socket file; connections already made stay
     print("pulled out");
 }
@@ -57,6 +58,7 @@ bool CardServer::plugIn(QString *error)
         *error = QStringLiteral("cannot listen at %1: %2").arg(path, m_server.errorString());
         return false;
     }
+    showOnBus();
     print("plugged in " + QFile::encodeName(m_server.fullServerName()));
     return true;
 }

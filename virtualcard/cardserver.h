@@ -32,6 +32,10 @@ private:
     void accept();
     void serve(QLocalSocket *socket);
     void pullOut();
+    // Where the system has no socket files, the card shows itself on the bus with a file of its own
+    // beside the server's name; elsewhere the socket file is that entry.
+    void showOnBus();
+    void leaveBus();
     void print(const QByteArray &line) const;
 
     CardOptions m_options;

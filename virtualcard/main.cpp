@@ -1,39 +1,13 @@
 #include "cardcommandline.h"
 #include "cardserver.h"
 #include "cardstatefile.h"
+#include "quitsignals.h"
 
 #include <QCoreApplication>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-
-int signalPipe[2];
-
-void onSignal(int)
-{
-    const char byte = 1;
-    (void)!::write(signalPipe[1], &byte, 1);
-}
-
-// SIGTERM, SIGINT and SIGHUP end the event loop, so that the card is pulled out cleanly (its socket
-// file removed); kill -9 pulls it out too, leaving a socket file that refuses connections.
-void quitOnSignals(QCoreApplication *app)
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, app);
-    QObject::connect(notifier, &QSocketNotifier::activated, app, &QCoreApplication::quit);
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        sigaction(signal, &action, nullptr);
-}
 
 int fail(const QString &message, int code)
 {
@@ -58,6 +32,6 @@ int main(int argc, char *argv[])
     QObject::connect(&server, &CardServer::pulledOut, &app, &QCoreApplication::quit);
     if (!server.plugIn(&error))
         return fail(error, 3);
-    quitOnSignals(&app);
+    QuitSignals::install(&app);
     return app.exec();
 }

@@ -4,104 +4,24 @@
 // (see cardprotocol.h); every other entry point answers CardProtocol::NotServed. One more export says
 // that no real card is served.
 
+#include "cardconnection.h"
 #include "cardprotocol.h"
 #include "device/vendorapi.h"
 #include "device/vendorentrypoints.h"
-#include "device/virtualbus.h"
-
-#include <QDir>
-#include <QFile>
 
 #include <cstring>
-#include <sys/socket.h>
-#include <sys/time.h>
-#include <sys/un.h>
 #include <type_traits>
-#include <unistd.h>
 
+#ifdef _WIN32
+#define STANDIN_EXPORT extern "C" __declspec(dllexport)
+#else
 #define STANDIN_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 using CardProtocol::Reply;
 using CardProtocol::Request;
 
 namespace {
-
-// A card that does not answer within this time counts as gone.
-constexpr int answerTimeoutSeconds = 5;
-
-class CardConnection
-{
-public:
-    ~CardConnection()
-    {
-        if (m_socket >= 0)
-            ::close(m_socket);
-    }
-
-    // Connects to the first listening card whose device text carries the ids; stale socket files of
-    // cards that died refuse the connection and are passed over.
-    bool open(int vid, int pid)
-    {
-        const QDir bus(VirtualBus::folder());
-        const QString ids = VirtualBus::idText(vid, pid);
-        for (const QString &name : bus.entryList(QDir::System | QDir::Files, QDir::Name)) {
-            if (name.contains(ids) && connectTo(QFile::encodeName(bus.filePath(name))))
-                return true;
-        }
-        return false;
-    }
-
-    bool send(const QByteArray &line)
-    {
-        const QByteArray data = line + '\n';
-        for (qsizetype sent = 0; sent < data.size();) {
-            const ssize_t n = ::send(m_socket, data.constData() + sent, data.size() - sent, MSG_NOSIGNAL);
-            if (n <= 0)
-                return false;
-            sent += n;
-        }
-        return true;
-    }
-
-    // The card answers each request with exactly one line.
-    bool receiveLine(QByteArray *line)
-    {
-        line->clear();
-        char chunk[256];
-        while (!line->endsWith('\n')) {
-            const ssize_t n = ::recv(m_socket, chunk, sizeof(chunk), 0);
-            if (n <= 0)
-                return false;
-            line->append(chunk, static_cast<int>(n));
-        }
-        line->chop(1);
-        return true;
-    }
-
-private:
-    bool connectTo(const QByteArray &path)
-    {
-        sockaddr_un address = {};
-        if (path.size() >= static_cast<int>(sizeof(address.sun_path)))
-            return false;
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, path.constData(), path.size());
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd < 0)
-            return false;
-        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0) {
-            ::close(fd);
-            return false;
-        }
-        const timeval timeout = {answerTimeoutSeconds, 0};
-        setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof(timeout));
-        setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof(timeout));
-        m_socket = fd;
-        return true;
-    }
-
-    int m_socket = -1;
-};
 
 Reply call(const char *entry, std::uint16_t vid, std::uint16_t pid, QVector<int> arguments,
            QByteArray bytes = QByteArray())

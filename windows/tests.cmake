@@ -36,10 +36,10 @@ add_library(noversion SHARED ${VELORA_ROOT}/tests/windows/emptydll.c)
 set_target_properties(wideversion noversion PROPERTIES PREFIX "")
 add_dependencies(tst_fileversion wideversion noversion)
 
-# The stand-in vendor library as the DLL the program loads, beside the binding's test program, and
-# copies that each lack one entry point, in folders of their own under the same file name.
+# A fixture DLL under the vendor library's name, beside the binding's test program, and copies that
+# each lack one entry point, in folders of their own under the same file name.
 function(velora_standin_dll target folder)
-  add_library(${target} SHARED ${VELORA_ROOT}/virtualcard/vendorstandin_win.cpp)
+  add_library(${target} SHARED ${VELORA_ROOT}/tests/windows/vendorfixture.cpp)
   target_include_directories(${target} PRIVATE ${VELORA_ROOT})
   target_compile_options(${target} PRIVATE ${strict_warnings})
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME DLL3S_UsbAudio16xx_x32

@@ -115,6 +115,7 @@ private slots:
     void onlyTheActivationRequestRaises();
     void startAfterKillBecomesTheFirst();
     void eachUserRunsACopyOfTheirOwn();
+    void startsWithoutOpenGL();
 };
 
 void TestSingleInstance::initTestCase()
@@ -249,6 +250,28 @@ void TestSingleInstance::eachUserRunsACopyOfTheirOwn()
     }
     clearOrphan(getuid());
     clearOrphan(nobody->pw_uid);
+}
+
+// Where no OpenGL context can be made (here: the offscreen platform with no X server, as on a machine
+// without a driver), the program draws its scene with the software renderer instead of aborting.
+void TestSingleInstance::startsWithoutOpenGL()
+{
+    QProcess first;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QUICK_BACKEND"));
+    first.setProcessEnvironment(environment);
+    first.start(program(), QStringList());
+    QTRY_VERIFY_WITH_TIMEOUT(allPages().contains(QStringLiteral("***scene graph: software")), 20000);
+    // The scene is loaded after the choice; a renderer that cannot start would end the program here.
+    QTest::qWait(3000);
+    QCOMPARE(first.state(), QProcess::Running);
+    first.kill();
+    QVERIFY(first.waitForFinished(5000));
+    QSharedMemory orphan(key);
+    if (orphan.attach())
+        orphan.detach();
 }
 
 QTEST_MAIN(TestSingleInstance)
