@@ -60,15 +60,19 @@ window() {
   done
   return 1
 }
-# A drawn frame has more than a handful of colours; an empty window has one.
-drawn() { [ "$(import -window "$1" png:- 2>/dev/null | identify -format %k - 2>/dev/null || echo 0)" -gt 50 ]; }
+# A drawn frame has more than a handful of colours; an empty window has one. A grab of a window that
+# is being replaced can hang, hence the time limits on import.
+drawn() { [ "$(timeout 5 import -window "$1" png:- 2>/dev/null | identify -format %k - 2>/dev/null || echo 0)" -gt 50 ]; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 card_writes() { grep -c '^write ' "$work/card.log"; }
-shot() { [ -n "$shots" ] && import -window "$1" "$shots/$2.png"; }
+shot() { [ -n "$shots" ] && timeout 10 import -window "$1" "$shots/$2.png"; }
 logged() { cat "$user/AppData/Local/Norvane/velora/Log/"* 2>/dev/null | grep -q "$1"; }
 status_json() { run "$build/deploy/velora.exe" --status --json 2>/dev/null; }
 
-run "$build/velora-virtualcard.exe" --model zq05 --serial "$serial" --log >"$work/card.log" 2>&1 &
+# Started without the function's subshell, so that $! is the card's own process (wine-run.sh ends in
+# exec): killing it is pulling the card out.
+"$scripts/wine-run.sh" "$prefix" "$build/velora-virtualcard.exe" --model zq05 --serial "$serial" --log \
+  >"$work/card.log" 2>&1 &
 pids+=($!)
 card=$!
 if wait_for 60 grep -q "plugged in" "$work/card.log"; then
@@ -78,10 +82,12 @@ else
 fi
 
 started=$(date +%s.%N)
-run "$build/deploy/velora.exe" >"$work/velora.out" 2>&1 &
+"$scripts/wine-run.sh" "$prefix" "$build/deploy/velora.exe" >"$work/velora.out" 2>&1 &
 pids+=($!)
 velora=$!
-if wait_for 90 window && id=$(window) && wait_for 60 drawn "$id"; then
+# The window is looked up again each time: the first one mapped may be replaced before it draws.
+window_drawn() { local id; id=$(window) && drawn "$id"; }
+if wait_for 120 window_drawn && id=$(window); then
   echo "start to first frame: $(echo "$(date +%s.%N) - $started" | bc) s"
   pass "the window shows with its scene drawn"
 else
@@ -89,7 +95,7 @@ else
 fi
 
 # The card is read a few seconds after it is found.
-if wait_for 30 grep -q '^read 0x53' "$work/card.log" && wait_for 30 logged "Device insertion detected"; then
+if wait_for 30 grep -q '^read 53:' "$work/card.log" && wait_for 30 logged "Device insertion detected"; then
   pass "the card is found and read"
 else
   fail "the card is found and read"
@@ -106,7 +112,7 @@ shot "$id" wine-control-page
 # The 60 Hz slider's track, below its handle: one press and release moves it there.
 before=$(card_writes)
 written() { [ "$(card_writes)" -gt "$before" ]; }
-click "$id" 369 345
+click "$id" 353 340
 wait_for 10 written
 sleep 2
 if [ "$(card_writes)" -eq $((before + 1)) ]; then
@@ -117,7 +123,7 @@ fi
 
 # Another window covers the first one; the second start brings the first back on top.
 read -r left top < <(xdotool getwindowgeometry "$id" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
-pixel() { import -window root -crop "1x1+$((left + 600))+$((top + 300))" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | tail -1; }
+pixel() { timeout 5 import -window root -crop "1x1+$((left + 600))+$((top + 300))" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | tail -1; }
 uncovered=$(pixel)
 on_top() { [ "$(pixel)" = "$uncovered" ]; }
 LANG=C xmessage -geometry "835x502+$left+$top" cover 2>/dev/null &
@@ -156,11 +162,12 @@ fi
 shot "$id" wine-recorder
 
 kill -9 "$card"
-if wait_for 20 logged 'onDevArrivalOrRemove.*zq05.*false' \
-  && grep -q '"connected": *false' <<<"$(status_json)"; then
+status=
+if wait_for 20 logged 'onDevArrivalOrRemove.*zq05.*false' && status=$(status_json) \
+  && grep -q '"connected": *false' <<<"$status"; then
   pass "the card pulled out is seen gone"
 else
-  fail "the card pulled out is seen gone"
+  fail "the card pulled out is seen gone: $status"
 fi
 
 echo "$failures step(s) failed"
