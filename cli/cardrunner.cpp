@@ -1,9 +1,9 @@
 #include "cardrunner.h"
 
+#include "device/cardmodels.h"
 #include "device/detectiondevice.h"
 #include "device/parameterblock.h"
 #include "device/soundcardbase.h"
-#include "device/virtualbus.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -21,6 +21,11 @@ QString onOff(bool on)
 QString oneLine(const QJsonDocument &document)
 {
     return QString::fromUtf8(document.toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+}
+
+QString hex4(int id)
+{
+    return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper();
 }
 
 QString yesNo(bool yes)
@@ -62,8 +67,8 @@ QJsonObject CardRunner::status(SoundCardBase &model, bool connected, int style)
     const ParameterBlock &block = ParameterBlock::instance();
     const unsigned char gains[] = {block.eQ60, block.eQ300, block.eQ1200, block.eQ3600, block.eQ12000};
     QJsonObject bands;
-    for (int i = 0; i < CardCommand::bandCount; ++i)
-        bands.insert(QString::number(CardCommand::bandHertz[i]), int(gains[i]));
+    for (int i = 0; i < Equalizer::bandCount; ++i)
+        bands.insert(QString::number(Equalizer::bandHertz[i]), int(gains[i]));
     return {{QStringLiteral("version"), jsonVersion},
             {QStringLiteral("model"), model.getDevType()},
             {QStringLiteral("serial"), model.getSNCode()},
@@ -79,7 +84,7 @@ QString CardRunner::statusText(const QJsonObject &status)
 {
     const QJsonObject bands = status.value(QStringLiteral("bands")).toObject();
     QStringList bandTexts;
-    for (int hertz : CardCommand::bandHertz)
+    for (int hertz : Equalizer::bandHertz)
         bandTexts << QStringLiteral("%1=%2").arg(hertz).arg(bands.value(QString::number(hertz)).toInt());
     const QJsonValue style = status.value(QStringLiteral("style"));
     return QCoreApplication::translate("CardRunner", "型号：%1\n序列号：%2\n固件：%3\n已连接：%4\n麦克风静音：%5\n播放静音：%6\n频段：%7\n风格：%8\n")
@@ -98,13 +103,13 @@ QJsonArray CardRunner::cards(const QStringList &deviceTexts)
 {
     QJsonArray list;
     for (const QString &text : deviceTexts) {
-        const bool zq06 = text.contains(DetectionDevice::vendorProductKey(VirtualBus::vendorId, VirtualBus::zq06ProductId),
-                                        Qt::CaseInsensitive);
-        const int pid = zq06 ? VirtualBus::zq06ProductId : VirtualBus::zq05ProductId;
-        const QString model = zq06 ? QStringLiteral("zq06") : QStringLiteral("zq05");
-        list.append(QJsonObject{{QStringLiteral("model"), model},
-                                {QStringLiteral("vendorId"), QStringLiteral("%1").arg(VirtualBus::vendorId, 4, 16, QLatin1Char('0')).toUpper()},
-                                {QStringLiteral("productId"), QStringLiteral("%1").arg(pid, 4, 16, QLatin1Char('0')).toUpper()},
+        // The detector lists only the table's cards.
+        const CardModel *model = CardModels::inDeviceText(text);
+        if (!model)
+            continue;
+        list.append(QJsonObject{{QStringLiteral("model"), QLatin1String(model->name)},
+                                {QStringLiteral("vendorId"), hex4(model->vendorId)},
+                                {QStringLiteral("productId"), hex4(model->productId)},
                                 {QStringLiteral("device"), text}});
     }
     return list;
