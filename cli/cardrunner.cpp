@@ -1,5 +1,6 @@
 #include "cardrunner.h"
 
+#include "device/cardcontrol.h"
 #include "device/cardmodels.h"
 #include "device/detectiondevice.h"
 #include "device/parameterblock.h"
@@ -33,33 +34,45 @@ QString yesNo(bool yes)
     return yes ? QCoreApplication::translate("CardRunner", "是") : QCoreApplication::translate("CardRunner", "否");
 }
 
-} // namespace
-
-void CardRunner::apply(SoundCardBase &model, const CardCommand &command)
+CardControl::Change change(CardCommand::Switch wanted)
 {
-    const ParameterBlock &block = ParameterBlock::instance();
-    const auto target = [&command](bool current) {
-        return command.mute == CardCommand::Toggle ? !current : command.mute == CardCommand::On;
-    };
+    switch (wanted) {
+    case CardCommand::On:
+        return CardControl::On;
+    case CardCommand::Toggle:
+        return CardControl::Toggle;
+    default:
+        return CardControl::Off;
+    }
+}
+
+bool carriedOut(CardControl &control, const CardCommand &command)
+{
     switch (command.action) {
     case CardCommand::MicMute:
-        model.setMicMute(target(block.micMute != 0));
-        break;
+        return control.changeMute(CardControl::MicMute, change(command.mute));
     case CardCommand::PlayMute:
-        model.setPlayMute(target(block.playMute != 0));
-        break;
+        return control.changeMute(CardControl::PlayMute, change(command.mute));
     case CardCommand::Style:
-        model.setEqualizerEffect(command.style);
-        break;
+        return control.applyStyle(command.style);
     case CardCommand::Eq:
-        model.setBandGains(command.bands);
-        break;
+        return control.setBands(command.bands);
     case CardCommand::Original:
-        model.setOriginal();
-        break;
+        return control.restoreOriginal();
     default:
-        break;
+        return false;
     }
+}
+
+} // namespace
+
+void CardRunner::apply(CardControl &control, const CardCommand &command, CommandAnswer *answer)
+{
+    if (carriedOut(control, command))
+        return;
+    answer->exitCode = CommandExit::cardFailed;
+    if (answer->err.isEmpty())
+        answer->err = QCoreApplication::translate("CardRunner", "velora: 命令未能完成\n");
 }
 
 QJsonObject CardRunner::status(SoundCardBase &model, bool connected, int style)
