@@ -1,6 +1,7 @@
 // One behaviour per control, whichever way the change comes in: the same change made on the page of
 // the real window, carried out by that window as a command and carried out with no window at all must
-// give the same writes on a real virtual card and the same setting.ini.
+// give the same writes on a real virtual card and the same setting.ini, and the page must show a
+// command's change as it shows its own.
 
 #include "app/mainwidget.h"
 #include "cli/headlesscommand.h"
@@ -92,6 +93,8 @@ private:
     QQuickItem *item(const QString &name, QQuickItem *under = nullptr);
     // Waits until the card has taken one more block than before, and keeps every block it took.
     void expectOneMoreWrite();
+    // What the page shows: the switches' states, the bands and the checked style.
+    QVariantList shownOnThePage();
 
     QTemporaryDir m_dir;
     int m_cards = 0;
@@ -196,6 +199,19 @@ void TestControlPaths::expectOneMoreWrite()
     QCOMPARE(m_writes.size(), wanted);
 }
 
+QVariantList TestControlPaths::shownOnThePage()
+{
+    QVariantList shown{item("btnMicMute")->property("checkedState"), item("btnPlayMute")->property("checkedState")};
+    for (int band = 0; band < 5; ++band)
+        shown << item(QString("band%1").arg(band))->property("sliderValue");
+    int checked = -1;
+    for (int style = 0; style < 4; ++style) {
+        if (item(QString("preset%1").arg(style))->property("checked").toBool())
+            checked = style;
+    }
+    return shown << checked;
+}
+
 void TestControlPaths::sameChangeSameCardAndStore_data()
 {
     QTest::addColumn<QList<CardCommand>>("commands");
@@ -242,6 +258,7 @@ void TestControlPaths::sameChangeSameCardAndStore()
     }
     QCOMPARE(m_writes, cardWrites);
     QCOMPARE(iniLines(), ini);
+    const QVariantList shown = shownOnThePage();
 
     // The window's command path: the card pulled out and a fresh one plugged in, read anew.
     plugInFreshCard();
@@ -254,6 +271,8 @@ void TestControlPaths::sameChangeSameCardAndStore()
     }
     QCOMPARE(m_writes, cardWrites);
     QCOMPARE(iniLines(), ini);
+    // The page shows a command's change as it shows its own clicks.
+    QCOMPARE(shownOnThePage(), shown);
     delete m_window;
     m_window = nullptr;
 
