@@ -8,6 +8,7 @@
 #include "cli/commandmessage.h"
 #include "settings/configfile.h"
 #include "settings/trans.h"
+#include "device/cardcontrol.h"
 #include "device/detectiondevice.h"
 #include "device/errorprompt.h"
 #include "device/soundcardbase.h"
@@ -186,6 +187,10 @@ void MainWidget::publishContext()
     context->setContextProperty(QStringLiteral("SoundCard"), QVariant::fromValue<QObject *>(nullptr));
     context->setContextProperty(QStringLiteral("Config"), ConfigFile::instance());
     context->setContextProperty(QStringLiteral("MainLogic"), this);
+    // What the page's controls do, shared with the commands the window carries out.
+    m_control = new CardControl(this);
+    m_control->setConfig(ConfigFile::instance());
+    context->setContextProperty(QStringLiteral("CardControl"), m_control);
 }
 
 void MainWidget::publishLanguageSwitcher()
@@ -224,6 +229,7 @@ void MainWidget::onDevArrivalOrRemove(QString devType, bool isArrival, int vid, 
     if (!m_soundCard) {
         m_soundCard = new SoundCardBase;
         m_sceneWidget->rootContext()->setContextProperty(QStringLiteral("SoundCard"), m_soundCard);
+        m_control->setCard(m_soundCard);
     }
     m_presentDevType = devType;
     m_soundCard->findInputDev(vid, pid);
@@ -355,10 +361,7 @@ CommandAnswer MainWidget::runCommand(const CardCommand &command)
     // A card the window has stated it cannot drive is answered as a command without a window answers.
     if (m_detection && CardRunner::refuseUnusableCard(m_detection->reportedCardAccess(&why), &answer))
         return answer;
-    QObject *page = m_sceneWidget && m_sceneWidget->rootObject()
-                        ? m_sceneWidget->rootObject()->findChild<QObject *>(QStringLiteral("pageZq05"))
-                        : nullptr;
-    return WindowCommand::run(command, page, m_soundCard);
+    return WindowCommand::run(command, *m_control, m_soundCard);
 }
 
 // A request that cannot be read (another version) is refused, never guessed at; one that comes after

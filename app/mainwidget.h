@@ -14,6 +14,7 @@ class DetectionDevice;
 class PowerLog;
 class TakeGuard;
 class Trans;
+class CardControl;
 class SoundCardBase;
 class RecordWidget;
 
@@ -35,7 +36,7 @@ public:
     // Shows the window normally and in front of the others: the answer to a second start.
     void bringToFront();
 
-    // Carries out a command from the command line on the control page, as its clicks would.
+    // Carries out a command from the command line as the control page's clicks would, and shows it there.
     CommandAnswer runCommand(const CardCommand &command);
     // The same for a command message from another process: its answer message.
     QByteArray answerRequest(const QByteArray &request);
@@ -89,6 +90,7 @@ private:
 
     DetectionDevice *m_detection = nullptr;
     SoundCardBase *m_soundCard = nullptr;
+    CardControl *m_control = nullptr;
     // The model of the card present now; empty while none is.
     QString m_presentDevType;
     QQuickWidget *m_sceneWidget = nullptr;

@@ -1,10 +1,11 @@
 #include "mainwidget.h"
 
+#include "cli/programversion.h"
+
 QString MainWidget::getSoftVersion()
 {
-    // The project version is compiled in; there is no version resource to read here.
-    return QString::asprintf("%d.%d.%d.%d", VELORA_VERSION_MAJOR, VELORA_VERSION_MINOR, VELORA_VERSION_PATCH,
-                             VELORA_VERSION_TWEAK);
+    // There is no version resource to read here.
+    return ProgramVersion::text();
 }
 
 void MainWidget::bringToFront()

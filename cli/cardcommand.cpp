@@ -2,8 +2,6 @@
 
 #include <QJsonArray>
 
-const int CardCommand::bandHertz[CardCommand::bandCount] = {60, 300, 1200, 3600, 12000};
-
 namespace {
 
 const char *const actionNames[] = {"status", "list-cards", "mic-mute", "play-mute", "style", "eq", "original"};
@@ -31,7 +29,7 @@ QJsonObject CardCommand::toJson() const
     else if (action == Eq) {
         QJsonObject values;
         for (auto it = bands.cbegin(); it != bands.cend(); ++it)
-            values.insert(QString::number(bandHertz[it.key()]), it.value());
+            values.insert(QString::number(Equalizer::bandHertz[it.key()]), it.value());
         object.insert(QStringLiteral("value"), values);
     }
     return object;
@@ -57,15 +55,15 @@ bool CardCommand::fromJson(const QJsonObject &object, CardCommand *command)
     }
     case Style:
         result.style = value.toInt(-1);
-        if (result.style < 0 || result.style > 3)
+        if (!Equalizer::isStyle(result.style))
             return false;
         break;
     case Eq: {
         const QJsonObject values = value.toObject();
         for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
             int band = -1;
-            for (int i = 0; i < bandCount; ++i) {
-                if (it.key() == QString::number(bandHertz[i]))
+            for (int i = 0; i < Equalizer::bandCount; ++i) {
+                if (it.key() == QString::number(Equalizer::bandHertz[i]))
                     band = i;
             }
             const int gain = it.value().toInt(-1);

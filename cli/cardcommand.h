@@ -2,6 +2,7 @@
 #define CARDCOMMAND_H
 
 #include "device/parameterblock.h"
+#include "settings/equalizer.h"
 
 #include <QJsonObject>
 #include <QMap>
@@ -17,13 +18,10 @@ struct CardCommand
     Action action = Status;
     bool json = false;
     Switch mute = Off;   // MicMute, PlayMute
-    int style = -1;      // Style: 0..3
+    int style = -1;      // Style: 0..Equalizer::styleCount - 1
     QMap<int, int> bands; // Eq: band index 0..4 -> value 0..43
 
-    static constexpr int bandCount = 5;
     static constexpr int maxBandValue = ParameterBlock::maxGain;
-    // The bands' names on the command line and in the JSON answers, in band order.
-    static const int bandHertz[bandCount];
 
     // The message form; fromJson refuses (returns false) anything it does not fully understand.
     QJsonObject toJson() const;

@@ -1,9 +1,10 @@
 #include "cardrunner.h"
 
+#include "device/cardcontrol.h"
+#include "device/cardmodels.h"
 #include "device/detectiondevice.h"
 #include "device/parameterblock.h"
 #include "device/soundcardbase.h"
-#include "device/virtualbus.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -23,38 +24,55 @@ QString oneLine(const QJsonDocument &document)
     return QString::fromUtf8(document.toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
 }
 
+QString hex4(int id)
+{
+    return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper();
+}
+
 QString yesNo(bool yes)
 {
     return yes ? QCoreApplication::translate("CardRunner", "是") : QCoreApplication::translate("CardRunner", "否");
 }
 
-} // namespace
-
-void CardRunner::apply(SoundCardBase &model, const CardCommand &command)
+CardControl::Change change(CardCommand::Switch wanted)
 {
-    const ParameterBlock &block = ParameterBlock::instance();
-    const auto target = [&command](bool current) {
-        return command.mute == CardCommand::Toggle ? !current : command.mute == CardCommand::On;
-    };
+    switch (wanted) {
+    case CardCommand::On:
+        return CardControl::On;
+    case CardCommand::Toggle:
+        return CardControl::Toggle;
+    default:
+        return CardControl::Off;
+    }
+}
+
+bool carriedOut(CardControl &control, const CardCommand &command)
+{
     switch (command.action) {
     case CardCommand::MicMute:
-        model.setMicMute(target(block.micMute != 0));
-        break;
+        return control.changeMute(CardControl::MicMute, change(command.mute));
     case CardCommand::PlayMute:
-        model.setPlayMute(target(block.playMute != 0));
-        break;
+        return control.changeMute(CardControl::PlayMute, change(command.mute));
     case CardCommand::Style:
-        model.setEqualizerEffect(command.style);
-        break;
+        return control.applyStyle(command.style);
     case CardCommand::Eq:
-        model.setBandGains(command.bands);
-        break;
+        return control.setBands(command.bands);
     case CardCommand::Original:
-        model.setOriginal();
-        break;
+        return control.restoreOriginal();
     default:
-        break;
+        return false;
     }
+}
+
+} // namespace
+
+void CardRunner::apply(CardControl &control, const CardCommand &command, CommandAnswer *answer)
+{
+    if (carriedOut(control, command))
+        return;
+    answer->exitCode = CommandExit::cardFailed;
+    if (answer->err.isEmpty())
+        answer->err = QCoreApplication::translate("CardRunner", "velora: 命令未能完成\n");
 }
 
 QJsonObject CardRunner::status(SoundCardBase &model, bool connected, int style)
@@ -62,8 +80,8 @@ QJsonObject CardRunner::status(SoundCardBase &model, bool connected, int style)
     const ParameterBlock &block = ParameterBlock::instance();
     const unsigned char gains[] = {block.eQ60, block.eQ300, block.eQ1200, block.eQ3600, block.eQ12000};
     QJsonObject bands;
-    for (int i = 0; i < CardCommand::bandCount; ++i)
-        bands.insert(QString::number(CardCommand::bandHertz[i]), int(gains[i]));
+    for (int i = 0; i < Equalizer::bandCount; ++i)
+        bands.insert(QString::number(Equalizer::bandHertz[i]), int(gains[i]));
     return {{QStringLiteral("version"), jsonVersion},
             {QStringLiteral("model"), model.getDevType()},
             {QStringLiteral("serial"), model.getSNCode()},
@@ -79,7 +97,7 @@ QString CardRunner::statusText(const QJsonObject &status)
 {
     const QJsonObject bands = status.value(QStringLiteral("bands")).toObject();
     QStringList bandTexts;
-    for (int hertz : CardCommand::bandHertz)
+    for (int hertz : Equalizer::bandHertz)
         bandTexts << QStringLiteral("%1=%2").arg(hertz).arg(bands.value(QString::number(hertz)).toInt());
     const QJsonValue style = status.value(QStringLiteral("style"));
     return QCoreApplication::translate("CardRunner", "型号：%1\n序列号：%2\n固件：%3\n已连接：%4\n麦克风静音：%5\n播放静音：%6\n频段：%7\n风格：%8\n")
@@ -98,13 +116,13 @@ QJsonArray CardRunner::cards(const QStringList &deviceTexts)
 {
     QJsonArray list;
     for (const QString &text : deviceTexts) {
-        const bool zq06 = text.contains(DetectionDevice::vendorProductKey(VirtualBus::vendorId, VirtualBus::zq06ProductId),
-                                        Qt::CaseInsensitive);
-        const int pid = zq06 ? VirtualBus::zq06ProductId : VirtualBus::zq05ProductId;
-        const QString model = zq06 ? QStringLiteral("zq06") : QStringLiteral("zq05");
-        list.append(QJsonObject{{QStringLiteral("model"), model},
-                                {QStringLiteral("vendorId"), QStringLiteral("%1").arg(VirtualBus::vendorId, 4, 16, QLatin1Char('0')).toUpper()},
-                                {QStringLiteral("productId"), QStringLiteral("%1").arg(pid, 4, 16, QLatin1Char('0')).toUpper()},
+        // The detector lists only the table's cards.
+        const CardModel *model = CardModels::inDeviceText(text);
+        if (!model)
+            continue;
+        list.append(QJsonObject{{QStringLiteral("model"), QLatin1String(model->name)},
+                                {QStringLiteral("vendorId"), hex4(model->vendorId)},
+                                {QStringLiteral("productId"), hex4(model->productId)},
                                 {QStringLiteral("device"), text}});
     }
     return list;

@@ -8,15 +8,17 @@
 #include <QJsonObject>
 #include <QStringList>
 
+class CardControl;
 class SoundCardBase;
 
-// Carries out a change on a card that the model has read, through the model's own slots, so that the
-// card sees exactly the writes the matching clicks would send; and describes the card for --status.
+// Carries out a change on a card that the model has read, through the controls' own behaviour, so that
+// the card and the settings store see exactly what the matching clicks would do, with a window or
+// without one; and describes the card for --status.
 namespace CardRunner {
 
 // The change of `command` (the mutes, a style, bands or the factory values). A toggle starts from the
-// host's copy of the block.
-void apply(SoundCardBase &model, const CardCommand &command);
+// host's copy of the block. A change that did not wholly happen is answered as a card failure.
+void apply(CardControl &control, const CardCommand &command, CommandAnswer *answer);
 
 // The --status object; `style` is the checked style 0..3, or -1 when not known.
 QJsonObject status(SoundCardBase &model, bool connected, int style);

@@ -1,5 +1,7 @@
 #include "commandparser.h"
 
+#include "programversion.h"
+
 #include <QCommandLineParser>
 
 #include <algorithm>
@@ -184,16 +186,16 @@ bool CommandParser::parseStyle(const QString &text, int *index) const
     const int number = text.toInt(&isNumber);
     if (isNumber) {
         *index = number;
-        return number >= 0 && number <= 3;
+        return Equalizer::isStyle(number);
     }
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < Equalizer::styleCount; ++i) {
         if (text.compare(QLatin1String(styleWords[i]), Qt::CaseInsensitive) == 0) {
             *index = i;
             return true;
         }
     }
     const int custom = text.isEmpty() || !m_styleNames ? -1 : m_styleNames().indexOf(text);
-    if (custom < 0 || custom > 3)
+    if (!Equalizer::isStyle(custom))
         return false;
     *index = custom;
     return true;
@@ -208,8 +210,8 @@ bool CommandParser::parseBands(const QString &text, QMap<int, int> *bands)
         const int hertz = pair.value(0).trimmed().toInt(&hertzValid);
         const int gain = pair.value(1).trimmed().toInt(&gainValid);
         int band = -1;
-        for (int i = 0; i < CardCommand::bandCount; ++i) {
-            if (hertzValid && CardCommand::bandHertz[i] == hertz)
+        for (int i = 0; i < Equalizer::bandCount; ++i) {
+            if (hertzValid && Equalizer::bandHertz[i] == hertz)
                 band = i;
         }
         if (pair.size() != 2 || band < 0 || !gainValid || gain < 0 || gain > CardCommand::maxBandValue
@@ -242,8 +244,7 @@ QString CommandParser::helpText()
 
 QString CommandParser::versionText()
 {
-    return QString::asprintf("velora %d.%d.%d.%d\n", VELORA_VERSION_MAJOR, VELORA_VERSION_MINOR, VELORA_VERSION_PATCH,
-                             VELORA_VERSION_TWEAK);
+    return QStringLiteral("velora %1\n").arg(ProgramVersion::text());
 }
 
 QString CommandParser::usageHint()

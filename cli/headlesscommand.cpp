@@ -1,9 +1,11 @@
 #include "headlesscommand.h"
 
 #include "cardrunner.h"
+#include "device/cardcontrol.h"
 #include "device/detectiondevice.h"
 #include "device/errorprompt.h"
 #include "device/soundcardbase.h"
+#include "settings/configfile.h"
 
 #include <QCoreApplication>
 #include <QLockFile>
@@ -81,9 +83,14 @@ CommandAnswer HeadlessCommand::run(const CardCommand &command)
         answer.exitCode = CommandExit::cardFailed;
         return answer;
     }
-    if (command.action == CardCommand::Status)
+    if (command.action == CardCommand::Status) {
         answer.out = CardRunner::statusOutput(CardRunner::status(model, true, -1), command.json);
-    else
-        CardRunner::apply(model, command);
+        return answer;
+    }
+    // No style is checked without a window: a band change goes to the card only.
+    CardControl control;
+    control.setCard(&model);
+    control.setConfig(ConfigFile::instance());
+    CardRunner::apply(control, command, &answer);
     return answer;
 }

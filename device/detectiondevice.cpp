@@ -1,12 +1,13 @@
 #include "detectiondevice.h"
 
+#include "cardmodels.h"
 #include "vendorlibrary.h"
 #include "virtualbus.h"
 
 DetectionDevice::DetectionDevice(QWidget *parent) : QWidget(parent)
 {
-    m_devTable.insert(QStringLiteral("zq05"), VirtualBus::idText(VirtualBus::vendorId, VirtualBus::zq05ProductId));
-    m_devTable.insert(QStringLiteral("zq06"), VirtualBus::idText(VirtualBus::vendorId, VirtualBus::zq06ProductId));
+    for (const CardModel &model : CardModels::table)
+        m_devTable.insert(QLatin1String(model.name), VirtualBus::idText(model.vendorId, model.productId));
     startPlatformWatch();
 }
 

@@ -1,14 +1,15 @@
 #include "soundcardbase.h"
 
 #include "cardaudioinput.h"
+#include "cardmodels.h"
 #include "parameterblock.h"
 #include "settings/configfile.h"
+#include "settings/equalizer.h"
 
 #include <QDebug>
 
 namespace {
 
-constexpr int kStyleCount = 4;
 constexpr int kSerialTextBytes = 13;
 constexpr int kFirmwareTextBytes = 8;
 
@@ -27,13 +28,15 @@ unsigned char &bandByte(int band)
     return *bands[band];
 }
 
+static_assert(std::tuple_size<decltype(CardModel::factoryBands)>::value == Equalizer::bandCount,
+              "a model has a factory value for every band");
+
 QList<int> factoryBands(const QString &devType)
 {
-    if (devType == QLatin1String("zq05"))
-        return {33, 29, 35, 28, 17};
-    if (devType == QLatin1String("zq06"))
-        return {43, 42, 36, 39, 38};
-    return {};
+    const CardModel *model = CardModels::byName(devType);
+    if (!model)
+        return {};
+    return QList<int>(model->factoryBands.cbegin(), model->factoryBands.cend());
 }
 
 } // namespace
@@ -48,10 +51,8 @@ void SoundCardBase::clearReady()
 bool SoundCardBase::initDev(int vid, int pid)
 {
     m_comm.init(vid, pid);
-    if (pid == 0x1000)
-        m_devType = QStringLiteral("zq05");
-    else if (pid == 0x1001)
-        m_devType = QStringLiteral("zq06");
+    if (const CardModel *model = CardModels::byProductId(pid))
+        m_devType = QLatin1String(model->name);
     return true;
 }
 
@@ -101,9 +102,9 @@ void SoundCardBase::setSlider12k(int value)
 // Stores five band values (low 8 bits) into the block; fewer than five leaves the bands alone.
 void SoundCardBase::setBands(const QList<int> &values)
 {
-    if (values.size() < 5)
+    if (values.size() < Equalizer::bandCount)
         return;
-    for (int band = 0; band < 5; ++band)
+    for (int band = 0; band < Equalizer::bandCount; ++band)
         bandByte(band) = static_cast<unsigned char>(values.at(band) & 0xFF);
 }
 
@@ -112,7 +113,7 @@ void SoundCardBase::setBandGains(const QMap<int, int> &gains)
     if (!m_isReady)
         return;
     for (auto it = gains.cbegin(); it != gains.cend(); ++it) {
-        if (it.key() >= 0 && it.key() < 5)
+        if (Equalizer::isBand(it.key()))
             bandByte(it.key()) = static_cast<unsigned char>(it.value() & 0xFF);
     }
     m_comm.writeData();
@@ -120,7 +121,7 @@ void SoundCardBase::setBandGains(const QMap<int, int> &gains)
 
 void SoundCardBase::setEqualizerEffect(int index)
 {
-    if (!m_isReady || index < 0 || index >= kStyleCount)
+    if (!m_isReady || !Equalizer::isStyle(index))
         return;
     const QVariantList style = ConfigFile::instance()->getEqualizerConfig(index);
     QList<int> values;

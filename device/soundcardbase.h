@@ -24,7 +24,7 @@ public:
     bool isReady() const { return m_isReady; }
     // Sets any of the five bands (band index 0..4 -> gain) in one write: a change of several bands
     // reaches the card whole or not at all.
-    void setBandGains(const QMap<int, int> &gains);
+    Q_INVOKABLE void setBandGains(const QMap<int, int> &gains);
     // Looks up the audio input of the card with these USB ids; getInputDevName() then names it, or
     // "Default" when the card has none of its own.
     void findInputDev(int vid, int pid);

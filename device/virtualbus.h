@@ -8,12 +8,11 @@
 
 // What the virtual card and the program's detection must agree on, written once: where virtual cards
 // show themselves (a folder in the user's runtime folder holding one listening local socket per
-// plugged-in card, named after the card's device text), the ids and how a device text carries them.
+// plugged-in card, named after the card's device text), the cards' vendor id and how a device text
+// carries the ids (each model's own are in cardmodels.h).
 namespace VirtualBus {
 
 constexpr int vendorId = 0x0C76;
-constexpr int zq05ProductId = 0x1000;
-constexpr int zq06ProductId = 0x1001;
 
 // The bus folder ("velora-bus" in the runtime folder); not created.
 inline QString folder()

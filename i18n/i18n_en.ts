@@ -43,6 +43,12 @@ Style: %8
         <source>否</source>
         <translation>no</translation>
     </message>
+    <message>
+        <source>velora: 命令未能完成
+</source>
+        <translation>velora: the command could not be carried out in full
+</translation>
+    </message>
 </context>
 <context>
     <name>ClipEditor</name>

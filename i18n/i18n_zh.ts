@@ -35,6 +35,11 @@
         <source>否</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>velora: 命令未能完成
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClipEditor</name>

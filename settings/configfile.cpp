@@ -1,5 +1,6 @@
 #include "configfile.h"
 
+#include "equalizer.h"
 #include "nativevalue.h"
 
 #include <QDir>
@@ -10,8 +11,9 @@
 
 namespace {
 
-constexpr int styleCount = 4;
-constexpr int bandCount = 5;
+using Equalizer::bandCount;
+using Equalizer::isBand;
+using Equalizer::isStyle;
 
 struct Style
 {
@@ -19,25 +21,23 @@ struct Style
     std::array<int, bandCount> builtIn;
 };
 
-const std::array<Style, styleCount> styles = {{
+const std::array<Style, Equalizer::styleCount> styles = {{
     {"popularConfig", {34, 37, 32, 34, 41}},
     {"danceMusicConfig", {40, 36, 27, 30, 18}},
     {"knightConfig", {26, 31, 36, 31, 26}},
     {"rockConfig", {37, 32, 27, 32, 37}},
 }};
 
-const std::array<const char *, bandCount> bandKeys = {"60Hz", "300Hz", "1200Hz", "3600Hz", "12000Hz"};
-
 const char customTextGroup[] = "CustomText";
 
-bool isStyle(int index) { return index >= 0 && index < styleCount; }
-bool isBand(int index) { return index >= 0 && index < bandCount; }
+// "60Hz" .. "12000Hz".
+QString bandKey(int band) { return QString::number(Equalizer::bandHertz[band]) + QStringLiteral("Hz"); }
 
 NativeValue languageValue() { return NativeValue("Quadel", "quadelDriver", "Language"); }
 
 // A band whose stored text is not a whole number (a damaged or hand-edited file) counts as not
 // saved, so the style keeps a sensible built-in value instead of an extreme zero gain.
-int bandValue(const QSettings &ini, const char *key, int builtIn)
+int bandValue(const QSettings &ini, const QString &key, int builtIn)
 {
     bool ok = false;
     const int value = ini.value(key).toString().toInt(&ok);
@@ -76,7 +76,7 @@ void ConfigFile::saveEqualizerConfig(int groupIndex, int sliderIndex, int value)
         return;
     QSettings ini(m_fileName, QSettings::IniFormat);
     ini.beginGroup(styles[groupIndex].group);
-    ini.setValue(bandKeys[sliderIndex], value);
+    ini.setValue(bandKey(sliderIndex), value);
     ini.endGroup();
     NativeValue::commit(ini);
 }
@@ -93,7 +93,7 @@ QVariantList ConfigFile::getEqualizerConfig(int styleIndex)
     QSettings ini(m_fileName, QSettings::IniFormat);
     ini.beginGroup(style.group);
     for (int band = 0; band < bandCount; ++band)
-        bands << bandValue(ini, bandKeys[band], style.builtIn[band]);
+        bands << bandValue(ini, bandKey(band), style.builtIn[band]);
     ini.endGroup();
     return bands;
 }

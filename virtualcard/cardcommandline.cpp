@@ -1,6 +1,6 @@
 #include "cardcommandline.h"
 
-#include "device/virtualbus.h"
+#include "device/cardmodels.h"
 
 #include <QCommandLineParser>
 #include <QStandardPaths>
@@ -34,18 +34,6 @@ Codes: 1001 no such card, 1002 card lost during the call, 1003 entry point not s
 
 --log prints one line per transfer served ("read 52:F0 ...", "write 52:F0 00 00 00 21 1D 23 1C 11")
 and one per refused step ("refused ..."), plus "plugged in <socket>" and "pulled out".)";
-
-struct Model
-{
-    const char *name;
-    int pid;
-    QByteArray defaultBands;
-};
-
-const Model models[] = {
-    {"zq05", VirtualBus::zq05ProductId, QByteArray::fromHex("211D231C11")},
-    {"zq06", VirtualBus::zq06ProductId, QByteArray::fromHex("2B2A242726")},
-};
 
 bool validSerial(const QString &serial)
 {
@@ -103,8 +91,8 @@ bool CardCommandLine::parse(const QStringList &arguments, CardOptions *options, 
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
     if (parser.isSet(QStringLiteral("list-models"))) {
-        for (const Model &model : models)
-            std::printf("%s %04X %04X\n", model.name, VirtualBus::vendorId, model.pid);
+        for (const CardModel &model : CardModels::table)
+            std::printf("%s %04X %04X\n", model.name, model.vendorId, model.productId);
         std::exit(0);
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -113,19 +101,16 @@ bool CardCommandLine::parse(const QStringList &arguments, CardOptions *options, 
     }
 
     CardSettings &settings = options->settings;
-    const Model *model = nullptr;
-    for (const Model &candidate : models) {
-        if (parser.value(QStringLiteral("model")) == QLatin1String(candidate.name))
-            model = &candidate;
-    }
+    const CardModel *model = CardModels::byName(parser.value(QStringLiteral("model")));
     if (!model) {
         *error = QStringLiteral("--model is zq05 or zq06, not \"%1\"").arg(parser.value(QStringLiteral("model")));
         return false;
     }
     settings.model = QString::fromLatin1(model->name);
-    settings.vid = VirtualBus::vendorId;
-    settings.pid = model->pid;
-    settings.defaultBlock = QByteArray(3, '\0') + model->defaultBands;
+    settings.vid = model->vendorId;
+    settings.pid = model->productId;
+    settings.defaultBlock = QByteArray(3, '\0')
+        + QByteArray(reinterpret_cast<const char *>(model->factoryBands.data()), int(model->factoryBands.size()));
 
     const QString serial = parser.isSet(QStringLiteral("serial"))
         ? parser.value(QStringLiteral("serial"))

@@ -45,9 +45,7 @@ file(GLOB qt_modules LIST_DIRECTORIES true ${VELORA_QT_INCLUDE_DIR}/Qt*)
 target_include_directories(velora_qt_glue_check SYSTEM PRIVATE ${VELORA_QT_INCLUDE_DIR} ${qt_modules})
 target_include_directories(velora_qt_glue_check PRIVATE ${VELORA_ROOT} ${form_dir})
 target_compile_definitions(velora_qt_glue_check PRIVATE
-  VELORA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} VELORA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-  VELORA_VERSION_PATCH=${PROJECT_VERSION_PATCH} VELORA_VERSION_TWEAK=${PROJECT_VERSION_TWEAK}
-  VELORA_APP_ID="${VELORA_APP_ID}")
+  VELORA_VERSION="${PROJECT_VERSION}" VELORA_APP_ID="${VELORA_APP_ID}")
 # Qt's headers declare some friends without their export attribute, which only MinGW remarks on.
 # Nothing is linked, so neither optimisation nor debug information is worth their third of the time.
 target_compile_options(velora_qt_glue_check PRIVATE -Wall -Wno-attributes -O0 -g0)

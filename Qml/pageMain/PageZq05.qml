@@ -4,9 +4,9 @@ import LumenQuick 1.0
 import "../component"
 
 // The sound-card control page: the mute switches and the five-band equaliser with its presets.
-// The page keeps no device state of its own: what the user changes goes to SoundCard at once, and
-// what the card reports comes back through syncData(). SoundCard is null until a card has arrived,
-// so every call on it is guarded and without a card the page only changes itself and Config.
+// The page keeps no device state of its own: what the user changes goes through CardControl to
+// SoundCard at once, and what the card reports comes back through syncData(). SoundCard is null until
+// a card has arrived; without a card the page only changes itself and Config.
 Item {
     id: page
     width: 560
@@ -26,38 +26,22 @@ Item {
         return bandRepeater.itemAt(index)
     }
 
-    // The style whose bands the sliders and the card hold now, -1 for none. A style looks checked only
-    // while it is this one, so that a band release is never stored into a style that was not applied.
-    property int appliedPreset: -1
-
-    function checkedPreset() {
-        return btnGroup.checkedButton
-    }
-
+    // What the controls do lives in CardControl, shared with the commands the running window carries
+    // out; the page shows what it reports, whoever asked. A style looks checked only while it is
+    // CardControl's checked one, so that a band release is never stored into a style that was not
+    // applied.
     function clearPreset() {
+        CardControl.clearStyle()
         if (btnGroup.checkedButton)
             btnGroup.checkedButton.checked = false
         btnGroup.checkedButton = null
-        appliedPreset = -1
     }
 
-    // The first click of a double click has checked its style without applying it: the check goes
-    // back to the style that was applied.
-    function checkAppliedPreset() {
-        if (appliedPreset < 0)
+    function showCheckedPreset() {
+        if (CardControl.checkedStyle < 0)
             clearPreset()
         else
-            presetRepeater.itemAt(appliedPreset).checked = true
-    }
-
-    // Shows values[first] .. values[first + 4] on the five bands; a list too short to hold them all
-    // (a card not ready yet answers with an empty one) leaves the bands as they are.
-    function showBands(values, first) {
-        if (!values || values.length < first + 5)
-            return false
-        for (var i = 0; i < 5; ++i)
-            band(i).sliderValue = Number(values[first + i])
-        return true
+            presetRepeater.itemAt(CardControl.checkedStyle).checked = true
     }
 
     function syncData() {
@@ -80,57 +64,15 @@ Item {
     }
 
     function controlDev(index, value) {
-        var soundCard = card()
-        if (!soundCard)
-            return
-        switch (index) {
-        case 0: soundCard.setSlider60(value); break
-        case 1: soundCard.setSlider300(value); break
-        case 2: soundCard.setSlider1_2k(value); break
-        case 3: soundCard.setSlider3_6k(value); break
-        case 4: soundCard.setSlider12k(value); break
-        }
+        CardControl.setBand(index, value)
     }
 
-    function bandReleased(index, value) {
-        controlDev(index, value)
-        var preset = checkedPreset()
-        if (!preset)
-            return
-        console.debug(preset.btnIndex, index, value)
-        if (config())
-            Config.saveEqualizerConfig(preset.btnIndex, index, value)
-    }
-
-    // Shows a preset's stored bands, then has the card apply the same preset.
-    function applyPreset(index) {
-        appliedPreset = index
-        if (config())
-            showBands(Config.getEqualizerConfig(index), 0)
-        if (card())
-            SoundCard.setEqualizerEffect(index)
-    }
-
-    function restoreOriginal() {
-        clearPreset()
-        var values = [0, 0, 0, 0, 0, 0, 0, 0, 0]
-        if (card())
-            values = SoundCard.setOriginal()
-        if (!values || values.length < 7)
-            return
-        btnPlayMute.checkedState = Number(values[0])
-        btnMicMute.checkedState = Number(values[1])
-        showBands(values, 2)
-    }
-
-    function recoverPreset() {
-        var preset = checkedPreset()
-        if (!preset)
-            return
-        var index = preset.btnIndex
-        if (config())
-            Config.removeEqualizerConfig(index)
-        applyPreset(index)
+    Connections {
+        target: CardControl
+        function onCheckedStyleChanged() { page.showCheckedPreset() }
+        function onMicMuteShown(state) { btnMicMute.checkedState = state }
+        function onPlayMuteShown(state) { btnPlayMute.checkedState = state }
+        function onBandShown(band, value) { page.band(band).sliderValue = value }
     }
 
     TitleText {
@@ -145,10 +87,7 @@ Item {
         x: 32
         y: 44
         text: qsTr("话筒静音")
-        onSwitchChecked: {
-            if (page.card())
-                SoundCard.setMicMute(isChecked)
-        }
+        onSwitchChecked: CardControl.setMicMute(isChecked)
     }
 
     TextSwitch {
@@ -157,10 +96,7 @@ Item {
         x: 137
         y: 44
         text: qsTr("播放静音")
-        onSwitchChecked: {
-            if (page.card())
-                SoundCard.setPlayMute(isChecked)
-        }
+        onSwitchChecked: CardControl.setPlayMute(isChecked)
     }
 
     SplitLine {
@@ -180,7 +116,7 @@ Item {
         y: 155
         text: qsTr("原始")
         Accessible.description: qsTr("恢复声卡出厂的均衡值")
-        onClicked: page.restoreOriginal()
+        onClicked: CardControl.restoreOriginal()
     }
 
     ButtonGroup {
@@ -238,7 +174,7 @@ Item {
                 onCanceled: endDoubleClick()
                 function endDoubleClick() {
                     if (uncheckOnRelease)
-                        page.checkAppliedPreset()
+                        page.showCheckedPreset()
                 }
                 // F2 is the keyboard's double click: it renames the focused style.
                 Keys.onPressed: {
@@ -308,7 +244,7 @@ Item {
         y: 155
         text: qsTr("恢复")
         Accessible.description: qsTr("把选中的风格恢复为默认值")
-        onClicked: page.recoverPreset()
+        onClicked: CardControl.recoverStyle()
     }
 
     BasicTextF3 {
@@ -349,7 +285,7 @@ Item {
                 width: 62
                 height: 144
                 text: modelData
-                onValueChange: page.bandReleased(index, value)
+                onValueChange: page.controlDev(index, value)
             }
         }
     }
@@ -367,10 +303,12 @@ Item {
         property int index: 0
         interval: 200
         repeat: false
-        onTriggered: page.applyPreset(index)
+        onTriggered: CardControl.applyStyle(index)
     }
 
     Component.onCompleted: {
+        // The page starts with no style checked; so does what a band release is stored into.
+        CardControl.clearStyle()
         if (!config())
             return
         for (var i = 0; i < 4; ++i) {

@@ -39,6 +39,7 @@ ContextHost::ContextHost(QQmlEngine *engine) : QObject(engine), m_engine(engine)
 {
     for (const char *scheme : openedSchemes)
         QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "recordOpenedUrl");
+    m_engine->rootContext()->setContextProperty(QStringLiteral("CardControl"), &m_control);
 }
 
 ContextHost::~ContextHost()
@@ -62,6 +63,10 @@ QStringList ContextHost::takeOpenedUrls()
 void ContextHost::setContextObject(const QString &name, QObject *object)
 {
     m_engine->rootContext()->setContextProperty(name, object);
+    if (name == QLatin1String("SoundCard"))
+        m_control.setCard(object);
+    else if (name == QLatin1String("Config"))
+        m_control.setConfig(object);
 }
 
 QStringList ContextHost::takeWarnings()

@@ -1,6 +1,8 @@
 #ifndef CONTEXTHOST_H
 #define CONTEXTHOST_H
 
+#include "device/cardcontrol.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QTranslator>
@@ -9,8 +11,10 @@
 class QQmlEngine;
 
 // Published to QML tests as "ContextHost": lets a test put its own stand-ins under the names the scene
-// reads, see the warnings the engine printed (a TypeError in a handler or a missing picture only ever
-// shows up there), and switch the language the way the program does.
+// reads (the real CardControl, published beside it, drives the stand-ins under "SoundCard" and
+// "Config" as the window's drives the real ones), see the warnings the engine printed (a TypeError in
+// a handler or a missing picture only ever shows up there), and switch the language the way the
+// program does.
 class ContextHost : public QObject
 {
     Q_OBJECT
@@ -34,6 +38,7 @@ private slots:
 private:
     QQmlEngine *m_engine;
     QTranslator m_translator;
+    CardControl m_control;
     QStringList m_openedUrls;
 };
 

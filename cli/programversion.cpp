@@ -1,0 +1,6 @@
+#include "programversion.h"
+
+QString ProgramVersion::text()
+{
+    return QStringLiteral(VELORA_VERSION);
+}
