@@ -3,6 +3,7 @@
 
 #include "bufferlevels.h"
 #include "buttonkeys.h"
+#include "chartscale.h"
 #include "clipprompts.h"
 #include "clipeditor.h"
 #include "ffmpegencoders.h"
@@ -24,8 +25,6 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
-
-#include <cmath>
 
 namespace {
 
@@ -190,7 +189,7 @@ void RecordWidget::connectParts()
     connect(ui->waveforFrame, &WaveformFrame::s_cutAudio, this, &RecordWidget::cutAudio);
     connect(ui->waveforFrame, &WaveformFrame::s_posChange, this, [this](double playPos) {
         ensureMedia();
-        m_player->setPosition(qint64(int(playPos)));
+        m_player->setPosition(ChartScale::wholeMs(playPos));
     });
     connect(&m_reader, &WaveFile::s_waveformData, this, &RecordWidget::on_waveformData);
     m_spaceShortcut = new QShortcut(QKeySequence(Qt::Key_Space), this);
@@ -296,7 +295,6 @@ void RecordWidget::startTake()
     m_recordedTime.reset();
     // Undo stays within one take: the versions of an earlier take never come back in place of this one.
     m_editor->startTake(QString());
-    m_undoPaths.clear();
     m_column = ColumnLevels();
     m_columnsDrawn = 0;
     // The player goes first: its stop reports the stopped state, which would otherwise overwrite
@@ -424,8 +422,8 @@ void RecordWidget::cutAudio(double startTime, double endTime)
 {
     if (m_playPath.isEmpty())
         return;
-    // Rounded up, so that the cursor comes back to the very pixel where the selection started.
-    m_cutStartMs = qint64(std::ceil(startTime * 1000));
+    // The cursor comes back to the very pixel where the selection started.
+    m_cutStartMs = ChartScale::wholeMs(startTime * 1000);
     // The chart draws whole columns only: a selection up to its last one takes the rest of the audio too.
     const qint64 versionMs = m_reader.durationMs();
     if (endTime >= ui->waveforFrame->waveformWidget()->endSeconds())
@@ -484,8 +482,6 @@ void RecordWidget::onVersionChanged(const QString &path)
 {
     const TakeSession &session = m_editor->session();
     m_playPath = session.current();
-    m_undoPaths = session.undoPaths();
-    m_cutIndex = session.cutIndex();
     showVersion(path);
 }
 
@@ -579,7 +575,6 @@ void RecordWidget::openTake(const QString &path)
         m_player->stop();
     m_recordUrl = QUrl::fromLocalFile(path);
     m_playPath = path;
-    m_undoPaths.clear();
     m_editor->startTake(path);
     setRecordState(TakeFinished);
     loadTake();
@@ -600,7 +595,6 @@ void RecordWidget::setRecordState(int state)
         setButtonIcon(ui->btnRecord, StopOn);
         setButtonIcon(ui->btnPauseGo, PauseOff);
         ui->waveforFrame->setSupportClip(false);
-        m_cutIndex = 1;
         break;
     case TakeFinished:
         setButtonIcon(ui->btnRecord, RecordingOff);

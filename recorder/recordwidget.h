@@ -9,7 +9,6 @@
 
 #include <QAudioBuffer>
 #include <QString>
-#include <QStringList>
 #include <QUrl>
 #include <QVector>
 #include <QWidget>
@@ -133,9 +132,7 @@ private:
     QUrl m_recordUrl;
     QUrl m_takeLocation;  // where the take now recording goes
     QString m_playPath;
-    QStringList m_undoPaths;  // earlier versions, newest last
     WaveFile m_reader;
-    int m_cutIndex = 1;
     int m_state = NothingRecorded;
     qint64 m_elapsedMs = 0;
     RecordedTime m_recordedTime;
@@ -148,7 +145,7 @@ private:
     QMediaPlayer *m_player = nullptr;
     QTimer *m_playTimer;
     QTimer *m_spaceWatch;  // runs while a take records
-    // Cutting, undo, redo and export; m_playPath, m_undoPaths and m_cutIndex follow its take session.
+    // Cutting, undo, redo and export; m_playPath follows its take session.
     ClipEditor *m_editor;
     FfmpegEncoders *m_encoders;
     JobBar *m_jobBar = nullptr;

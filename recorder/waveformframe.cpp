@@ -52,7 +52,7 @@ void WaveformFrame::setPlayPos(qint64 ms)
     m_waveform->setPlayPos(ms);
     // A page change, not a page boundary hit on a whole second: at rates other than 25 px/s the
     // boundaries fall between whole seconds, and the view would never follow.
-    const int page = int(ms / 1000.0 * m_waveform->pixelsPerSecond()) / PlayPage;
+    const int page = (m_waveform->xAt(ms) - WaveformWidget::LeftMargin) / PlayPage;
     if (page != m_playPage)
         horizontalScrollBar()->setValue(page * PlayPage);
     m_playPage = page;
