@@ -47,6 +47,19 @@ void WaveformFrame::clear()
     m_waveform->resize(width() - 2, height() - ChartHeightMargin);
 }
 
+void WaveformFrame::showColumns(const LevelHistory &columns)
+{
+    clear();
+    m_waveform->setColumns(columns);
+    int width = m_waveform->width();
+    while (m_waveform->nextX() >= width)
+        width += WidenStep;
+    if (width == m_waveform->width())
+        return;
+    m_waveform->resize(width, m_waveform->height());
+    horizontalScrollBar()->setValue(width);
+}
+
 void WaveformFrame::setPlayPos(qint64 ms)
 {
     m_waveform->setPlayPos(ms);

@@ -41,6 +41,14 @@ void WaveformWidget::appendLevels(const QVector<qreal> &block)
         emit s_adjustWidth();
 }
 
+void WaveformWidget::setColumns(const LevelHistory &columns)
+{
+    m_history = columns;
+    clearSelection();
+    moveCursor(nextX());
+    update();
+}
+
 void WaveformWidget::clearWave()
 {
     m_history.clear();

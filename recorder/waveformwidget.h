@@ -32,6 +32,9 @@ public:
     // Draws one column at nextX() with one stroke per lane from the block's (upper, lower) pairs
     // (values around -1..1); lanes without a pair in the block stay empty.
     void appendLevels(const QVector<qreal> &block);
+    // All the columns at once, in place of those drawn, the cursor after the last: a whole version of
+    // the take, drawn in the time of one column.
+    void setColumns(const LevelHistory &columns);
     // Forgets every column and the selection; the next column goes to the left margin again.
     void clearWave();
     void setLaneCount(int lanes);
