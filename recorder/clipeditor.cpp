@@ -49,18 +49,12 @@ bool ClipEditor::exportTo(const QString &target, qint64 versionMs)
 
 bool ClipEditor::undo()
 {
-    if (busy() || !m_session.undo())
-        return false;
-    emit versionChanged(m_session.current());
-    return true;
+    return !busy() && m_session.undo();
 }
 
 bool ClipEditor::redo()
 {
-    if (busy() || !m_session.redo())
-        return false;
-    emit versionChanged(m_session.current());
-    return true;
+    return !busy() && m_session.redo();
 }
 
 void ClipEditor::cancel()
@@ -88,7 +82,6 @@ void ClipEditor::onJobFinished(bool succeeded)
     if (succeeded && job == TakeSession::Job::Cutting) {
         m_session.applyCut(m_target);
         qDebug() << "m_playPath" << m_session.current();
-        emit versionChanged(m_session.current());
     } else if (succeeded) {
         // Versions cut here that neither undo nor redo can reach any more are of no further use once
         // the take is exported.

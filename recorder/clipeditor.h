@@ -33,8 +33,6 @@ public:
     void cancel();
 
 signals:
-    // The current version is another file now: after a cut, an undo or a redo.
-    void versionChanged(const QString &path);
     void jobStarted(TakeSession::Job job, const QString &target);
     void jobProgress(double fraction, qint64 remainingMs);
     void jobEnded(TakeSession::Job job, bool succeeded);

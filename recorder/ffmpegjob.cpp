@@ -1,5 +1,7 @@
 #include "ffmpegjob.h"
 
+#include <algorithm>
+
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
@@ -14,8 +16,11 @@ const int StopWaitMs = 3000;
 // found and removed at the next start.
 const QString TemporariesKey = QStringLiteral("Recorder/JobTemporaries");
 
-void setTemporaries(const QStringList &paths)
+// Entries whose file is gone, placed as an output, are dropped whenever the list is written.
+void setTemporaries(QStringList paths)
 {
+    paths.erase(std::remove_if(paths.begin(), paths.end(), [](const QString &path) { return !QFileInfo::exists(path); }),
+                paths.end());
     QSettings settings;
     if (paths.isEmpty())
         settings.remove(TemporariesKey);
@@ -157,11 +162,15 @@ void FfmpegJob::removeTemporary()
 {
     if (m_temporary.isEmpty())
         return;
-    if (QFileInfo::exists(m_temporary))
+    // Placed as the output, the temporary is gone and its entry can wait for the next write of the
+    // list: a write syncs the disk, which right after a long take's cut was placed holds the GUI
+    // thread for a second.
+    if (QFileInfo::exists(m_temporary)) {
         QFile::remove(m_temporary);
-    QStringList paths = temporaries();
-    paths.removeAll(m_temporary);
-    setTemporaries(paths);
+        QStringList paths = temporaries();
+        paths.removeAll(m_temporary);
+        setTemporaries(paths);
+    }
     m_temporary.clear();
 }
 

@@ -47,12 +47,25 @@ void WaveformFrame::clear()
     m_waveform->resize(width() - 2, height() - ChartHeightMargin);
 }
 
+void WaveformFrame::showColumns(const LevelHistory &columns)
+{
+    clear();
+    m_waveform->setColumns(columns);
+    int width = m_waveform->width();
+    while (m_waveform->nextX() >= width)
+        width += WidenStep;
+    if (width == m_waveform->width())
+        return;
+    m_waveform->resize(width, m_waveform->height());
+    horizontalScrollBar()->setValue(width);
+}
+
 void WaveformFrame::setPlayPos(qint64 ms)
 {
     m_waveform->setPlayPos(ms);
     // A page change, not a page boundary hit on a whole second: at rates other than 25 px/s the
     // boundaries fall between whole seconds, and the view would never follow.
-    const int page = int(ms / 1000.0 * m_waveform->pixelsPerSecond()) / PlayPage;
+    const int page = (m_waveform->xAt(ms) - WaveformWidget::LeftMargin) / PlayPage;
     if (page != m_playPage)
         horizontalScrollBar()->setValue(page * PlayPage);
     m_playPage = page;

@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QVector>
 
+class LevelHistory;
 class WaveformWidget;
 
 // The scrolling frame around the waveform: it holds the chart, paints the amplitude ruler over
@@ -21,6 +22,8 @@ public:
 
     // Empties the chart and fits it to the frame again (a new take, or a version about to be redrawn).
     void clear();
+    // Shows the columns in place of the chart's, the chart as wide as drawing them one by one makes it.
+    void showColumns(const LevelHistory &columns);
     // Moves the play cursor to a position in milliseconds; the view turns to the cursor's page
     // whenever the cursor enters another one.
     void setPlayPos(qint64 ms);

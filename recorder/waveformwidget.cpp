@@ -8,8 +8,6 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include <cmath>
-
 namespace {
 
 // Pixel rows far outside any widget; keeps absurd levels (infinities) out of the int conversion.
@@ -23,7 +21,7 @@ int toPixel(double y)
 } // namespace
 
 WaveformWidget::WaveformWidget(QWidget *parent)
-    : QWidget(parent), m_pixelsPerSecond(DefaultSampleRate / m_framesPerColumn * m_step)
+    : QWidget(parent), m_scale(LeftMargin, DefaultSampleRate / m_framesPerColumn * m_step)
 {
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("WaveformWidget"));
@@ -41,6 +39,14 @@ void WaveformWidget::appendLevels(const QVector<qreal> &block)
     moveCursor(nextX());
     if (nextX() >= width())
         emit s_adjustWidth();
+}
+
+void WaveformWidget::setColumns(const LevelHistory &columns)
+{
+    m_history = columns;
+    clearSelection();
+    moveCursor(nextX());
+    update();
 }
 
 void WaveformWidget::clearWave()
@@ -66,32 +72,16 @@ void WaveformWidget::setPlayPos(qint64 ms)
     moveCursor(xAt(ms));
 }
 
-int WaveformWidget::xAt(qint64 ms) const
-{
-    return int(ms / 1000.0 * m_pixelsPerSecond + LeftMargin);
-}
-
-double WaveformWidget::secondsAt(int x) const
-{
-    return (x - LeftMargin) / m_pixelsPerSecond;
-}
-
 int WaveformWidget::audioX(int x) const
 {
     return qBound(LeftMargin, x, qMax(LeftMargin, nextX()));
-}
-
-qint64 WaveformWidget::cursorMs() const
-{
-    // Rounded up, so that the time maps back onto the same x.
-    return qint64(std::ceil(secondsAt(m_cursorX) * 1000));
 }
 
 void WaveformWidget::setSampleRate(int rate)
 {
     if (rate <= 0)
         return;
-    m_pixelsPerSecond = rate / m_framesPerColumn * m_step;
+    m_scale = ChartScale(LeftMargin, rate / m_framesPerColumn * m_step);
     update();
 }
 
@@ -142,7 +132,7 @@ void WaveformWidget::paintTimeRuler(QPainter &painter, const QRect &area) const
     const QFontMetrics metrics(m_rulerFont);
     painter.setPen(m_rulerTextColour);
     painter.setFont(m_rulerFont);
-    const double pps = m_pixelsPerSecond;
+    const double pps = pixelsPerSecond();
     for (int second = qMax(0, int((area.left() - LeftMargin - labelReach) / pps));; ++second) {
         const double x = LeftMargin + second * pps;
         const int rx = qRound(x);
@@ -209,7 +199,7 @@ void WaveformWidget::mousePressEvent(QMouseEvent *event)
     clearSelection();
     m_cursorX = qMax(LeftMargin, event->x());
     update();
-    emit s_posChange(int(secondsAt(m_selStartX) * 1000));
+    reportPosition(m_selStartX);
     setFocus();
 }
 
@@ -244,7 +234,7 @@ void WaveformWidget::keyPressEvent(QKeyEvent *event)
 // as a drag from the cursor would, so Delete then cuts exactly that span.
 void WaveformWidget::stepByKey(int direction, Qt::KeyboardModifiers modifiers)
 {
-    const int distance = (modifiers & Qt::ControlModifier) ? qMax(m_step, qRound(m_pixelsPerSecond)) : m_step;
+    const int distance = (modifiers & Qt::ControlModifier) ? qMax(m_step, qRound(pixelsPerSecond())) : m_step;
     if (modifiers & Qt::ShiftModifier) {
         if (m_selection.isEmpty())
             m_selStartX = m_selEndX = m_cursorX;
@@ -257,7 +247,7 @@ void WaveformWidget::stepByKey(int direction, Qt::KeyboardModifiers modifiers)
     const int x = qBound(LeftMargin, m_cursorX + direction * distance, qMax(LeftMargin, nextX()));
     moveCursor(x);
     update();
-    emit s_posChange(int(secondsAt(x) * 1000));
+    reportPosition(x);
 }
 
 // While a job runs, the selection waits to be cut once it ends and the chart says why; while a take
@@ -276,6 +266,11 @@ void WaveformWidget::setBusyText(const QString &text)
 {
     m_busyText = text;
     setToolTip(text);
+}
+
+void WaveformWidget::reportPosition(int x)
+{
+    emit s_posChange(secondsAt(x) * 1000);
 }
 
 // A selection that is no longer shown can no longer be cut.
@@ -308,5 +303,5 @@ void WaveformWidget::cutSelection()
     // selection was dragged.
     m_cursorX = from;
     update();
-    emit s_posChange(start * 1000);
+    reportPosition(from);
 }

@@ -1,6 +1,7 @@
 #ifndef WAVEFORMWIDGET_H
 #define WAVEFORMWIDGET_H
 
+#include "chartscale.h"
 #include "levelhistory.h"
 #include "wavefile.h"
 
@@ -31,6 +32,9 @@ public:
     // Draws one column at nextX() with one stroke per lane from the block's (upper, lower) pairs
     // (values around -1..1); lanes without a pair in the block stay empty.
     void appendLevels(const QVector<qreal> &block);
+    // All the columns at once, in place of those drawn, the cursor after the last: a whole version of
+    // the take, drawn in the time of one column.
+    void setColumns(const LevelHistory &columns);
     // Forgets every column and the selection; the next column goes to the left margin again.
     void clearWave();
     void setLaneCount(int lanes);
@@ -47,13 +51,13 @@ public:
     int nextX() const { return LeftMargin + columnCount() * m_step; }
     int cursorX() const { return m_cursorX; }
     int step() const { return m_step; }
-    double pixelsPerSecond() const { return m_pixelsPerSecond; }
+    double pixelsPerSecond() const { return m_scale.pixelsPerSecond(); }
     // The chart's x of a time in the audio, the time at an x, and the time of the cursor.
-    int xAt(qint64 ms) const;
-    double secondsAt(int x) const;
+    int xAt(qint64 ms) const { return m_scale.xAt(ms); }
+    double secondsAt(int x) const { return m_scale.secondsAt(x); }
     // The time the drawn columns reach: whole columns only, so the audio may go on a little beyond it.
     double endSeconds() const { return secondsAt(nextX()); }
-    qint64 cursorMs() const;
+    qint64 cursorMs() const { return m_scale.msAt(m_cursorX); }
     // The rate of the audio whose columns are drawn: the time ruler, the play cursor and cut times
     // follow it. 48000 until set; a rate of 0 or less is ignored.
     void setSampleRate(int rate);
@@ -82,6 +86,8 @@ private:
     void clearSelection();
     void cutSelection();
     void refuseCut();
+    // Tells the player the time of x, unrounded; it rounds as the chart does.
+    void reportPosition(int x);
     // x limited to the drawn audio, from the left margin to the end of the last column.
     int audioX(int x) const;
 
@@ -89,7 +95,7 @@ private:
     const double m_framesPerColumn = WaveFile::FramesPerBlock;
     const int m_step = 1;
     const int m_tickHeight = 6;
-    double m_pixelsPerSecond;
+    ChartScale m_scale;
     const QColor m_waveColour{"#5E17CC"};
     const QColor m_backgroundColour{"#1E1F21"};
     const QColor m_borderColour{"#1A1B1C"};

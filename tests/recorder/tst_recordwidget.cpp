@@ -165,12 +165,12 @@ void TestRecordWidget::formAtStart()
     QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
     QVERIFY(button("btnSave")->isEnabled());
     QCOMPARE(button("btnSave")->iconSize(), QSize(40, 40));
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::NothingRecorded));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::NothingRecorded));
     QVERIFY(m_widget->findChild<WaveformFrame *>(QStringLiteral("waveforFrame")));
 
     // Pause/go with no take does nothing; Space plays nothing.
     click("btnPauseGo");
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::NothingRecorded));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::NothingRecorded));
     QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
     QCOMPARE(m_widget->player()->state(), QMediaPlayer::StoppedState);
 }
@@ -193,7 +193,7 @@ void TestRecordWidget::timeLabelFormat()
 void TestRecordWidget::elapsedTimeFromFrames()
 {
     const auto probe = [this](int frames, int rate) {
-        QMetaObject::invokeMethod(m_widget, "processBuffer", Q_ARG(QAudioBuffer, silentBuffer(frames, rate)));
+        QMetaObject::invokeMethod(m_widget->session(), "processBuffer", Q_ARG(QAudioBuffer, silentBuffer(frames, rate)));
     };
     for (int i = 0; i < 100; ++i)
         probe(1024, 44100);
@@ -220,9 +220,8 @@ void TestRecordWidget::drawsReaderBlocksScaled()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("blocks.wav"));
     writeWav(path, {{32767, 0, 0, -16384}, {16384, 0, 32767, -32767}});
-    auto *reader = m_widget->findChild<WaveFile *>();
-    QVERIFY(reader);
-    QVERIFY(reader->readWaveFile(path));
+    m_widget->session()->openTake(path);
+    QCOMPARE(m_widget->playPath(), path);
     QCOMPARE(chart()->columnCount(), 2);
 
     chart()->setPlayPos(100000);  // the cursor off the columns
@@ -285,7 +284,7 @@ void TestRecordWidget::recordsPausesAndPlaysATake()
 
     QMetaObject::invokeMethod(m_widget, "updateProgress", Q_ARG(qlonglong, 5000));
     click("btnRecord");
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::Recording));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::Recording));
     QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::RecordingState);
     QVERIFY(!button("btnSave")->isEnabled());
     QVERIFY(showsImage(button("btnRecord"), StopOn));
@@ -295,7 +294,7 @@ void TestRecordWidget::recordsPausesAndPlaysATake()
 
     recordTake(1000);
     click("btnPauseGo");
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::RecordingPaused));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::RecordingPaused));
     QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::PausedState);
     QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
     QTest::qWait(300);
@@ -303,7 +302,7 @@ void TestRecordWidget::recordsPausesAndPlaysATake()
     QTest::qWait(700);
     QCOMPARE(m_widget->elapsedMs(), paused);
     click("btnPauseGo");
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::RecordingResumed));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::RecordingResumed));
     QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::RecordingState);
     QVERIFY(showsImage(button("btnPauseGo"), PauseOff));
     recordTake(2000);
@@ -318,7 +317,7 @@ void TestRecordWidget::recordsPausesAndPlaysATake()
     QVERIFY(pixels::count(drawn, drawn.rect(), colours::Wave) > 8 * chart()->columnCount());
 
     click("btnRecord");
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::TakeFinished));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::TakeFinished));
     QVERIFY(button("btnSave")->isEnabled());
     QVERIFY(showsImage(button("btnRecord"), RecordingOff));
     QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
@@ -337,23 +336,23 @@ void TestRecordWidget::checkPlayback()
     const int start = chart()->cursorX();
 
     click("btnPauseGo");
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::Playing));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::Playing));
     QVERIFY(showsImage(button("btnPauseGo"), PauseOff));
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), RecordWidget::PlayTickMs);
     QTRY_VERIFY_WITH_TIMEOUT(chart()->cursorX() > start + 5, 5000);
 
     click("btnPauseGo");
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::PlaybackPaused));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::PlaybackPaused));
     QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
     QVERIFY(!timer->isActive());
     QCOMPARE(m_widget->player()->state(), QMediaPlayer::PausedState);
 
     // Playing on to the end: the player stops and the buttons show play again.
     click("btnPauseGo");
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::Playing));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::Playing));
     QTRY_COMPARE_WITH_TIMEOUT(m_widget->player()->state(), QMediaPlayer::StoppedState, 10000);
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::PlaybackPaused));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::PlaybackPaused));
     QVERIFY(showsImage(button("btnPauseGo"), PlayOn));
     QVERIFY(!timer->isActive());
 
@@ -372,7 +371,7 @@ void TestRecordWidget::checkPlayback()
     };
     const int before = chart()->cursorX();
     pressSpace();
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::Playing));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::Playing));
     QTRY_COMPARE(m_widget->player()->state(), QMediaPlayer::PlayingState);
     QVERIFY(showsImage(button("btnPauseGo"), PauseOff));
     QTRY_VERIFY_WITH_TIMEOUT(chart()->cursorX() != before, 5000);
@@ -399,7 +398,7 @@ void TestRecordWidget::newTakeWhilePlaying()
 
     click("btnRecord");
     QCOMPARE(m_widget->player()->state(), QMediaPlayer::StoppedState);
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::Recording));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::Recording));
     QVERIFY(showsImage(button("btnPauseGo"), PauseOff));
     QCOMPARE(m_widget->elapsedMs(), qint64(0));
     QCOMPARE(chart()->columnCount(), 0);
@@ -417,7 +416,7 @@ void TestRecordWidget::newTakeTheMomentTheLastStops()
     const QString firstTake = m_widget->playPath();
     probed.frames = 0;
     click("btnRecord");
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::Recording));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::Recording));
     QVERIFY(showsImage(button("btnRecord"), StopOn));
     QCOMPARE(m_widget->elapsedMs(), qint64(0));
     recordTake(2000);
@@ -441,7 +440,7 @@ void TestRecordWidget::closingWhileRecordingKeepsTheTake()
     delete m_widget;
     m_widget = nullptr;
     // Ended by the recorder's report, not by the time limit.
-    QVERIFY(closing.elapsed() < RecordWidget::FinaliseTimeoutMs);
+    QVERIFY(closing.elapsed() < RecorderSession::FinaliseTimeoutMs);
     WaveFile file;
     QVERIFY2(file.readWaveFile(path), qPrintable(path + ": " + file.errorString()));
     QVERIFY(file.header().dataSize >= 44100 * 4);
@@ -464,7 +463,7 @@ void TestRecordWidget::inputIsShownAndAnUnusableOneIsSaid()
     QTRY_COMPARE_WITH_TIMEOUT(failures.size(), 1, 10000);
     QVERIFY2(failures[0].startsWith("录音: 录音失败："), qPrintable(failures[0]));
     QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
-    QCOMPARE(m_widget->recordState(), int(RecordWidget::TakeFinished));
+    QCOMPARE(m_widget->recordState(), int(RecorderSession::TakeFinished));
     QVERIFY(showsImage(button("btnRecord"), RecordingOff));
 }
 

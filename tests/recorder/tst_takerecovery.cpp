@@ -122,7 +122,7 @@ void TestTakeRecovery::killedRecordingIsRepairedAndOffered()
     QTest::keyClick(open, Qt::Key_Return);
     QTRY_VERIFY(bar->isHidden());
     QCOMPARE(widget.playPath(), path);
-    QCOMPARE(widget.recordState(), int(RecordWidget::TakeFinished));
+    QCOMPARE(widget.recordState(), int(RecorderSession::TakeFinished));
     QCOMPARE(widget.findChild<WaveformWidget *>()->columnCount(), int(dataBytes / 4 / 1920));
     QVERIFY(widget.findChild<WaveformWidget *>()->supportClip());
 }

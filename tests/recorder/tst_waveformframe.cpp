@@ -1,4 +1,5 @@
 #include "waveformtesting.h"
+#include "recorder/levelhistory.h"
 #include "recorder/wavefile.h"
 #include "recorder/waveformframe.h"
 #include "recorder/waveformwidget.h"
@@ -145,6 +146,29 @@ void TestWaveformFrame::widensAtTheRightEdge()
         QCOMPARE(pixels::runs(image, 40 + i, Wave), (Runs{strokeRows(0, a, -a), strokeRows(1, b, -b)}));
     }
     QCOMPARE(pixels::count(image, QRect(100, 21, 200, 200), Wave), 0);
+
+    // The same columns, and a widening's worth more, shown at once (a version read back from its
+    // file) make the chart that drawing them one by one makes: as wide, scrolled alike, the cursor
+    // after the last column.
+    LevelHistory columns;
+    for (int i = 0; i < 60 + WaveformFrame::WidenStep; ++i)
+        columns.append(levels(0.5, 0.5));
+    for (int i = 60; i < columns.columnCount(); ++i) {
+        QVector<qreal> block = levels(0.5, 0.5);
+        frame->onDrawWaveform(block);
+    }
+    const int drawnWidth = chart->width();
+    const int drawnScroll = bar->value();
+    QCOMPARE(drawnWidth, 620);
+    frame->clear();
+    frame->showColumns(columns);
+    QCOMPARE(chart->columnCount(), columns.columnCount());
+    QCOMPARE(chart->width(), drawnWidth);
+    QCOMPARE(bar->value(), drawnScroll);
+    QCOMPARE(chart->cursorX(), chart->nextX());
+    chart->setPlayPos(30000);
+    const QImage shown = pixels::grab(chart);
+    QCOMPARE(pixels::runs(shown, 40 + 70, Wave), (Runs{strokeRows(0, 0.5, -0.5), strokeRows(1, 0.5, -0.5)}));
 }
 
 void TestWaveformFrame::amplitudeRuler()

@@ -316,6 +316,17 @@ void TestWaveformWidget::timesFollowTheSampleRate()
     QVERIFY(qAbs(cuts.last().at(1).toDouble() - 60 * secondsPerColumn) < 1e-9);
     QVERIFY(qAbs(position.last().first().toDouble() - 20 * secondsPerColumn * 1000) < 1e-6);
     QCOMPARE(w.pixelsPerSecond(), 44100 / 1920.0);
+
+    // A column is about 43.5 ms here: a clicked time, in the player's whole milliseconds, and the
+    // cursor's own time both bring the cursor back to the clicked pixel, not to the column before.
+    for (int x = WaveformWidget::LeftMargin; x < 200; ++x) {
+        mouse(&w, QEvent::MouseButtonPress, x, Qt::LeftButton);
+        const qint64 cursorMs = w.cursorMs();
+        w.setPlayPos(ChartScale::wholeMs(position.last().first().toDouble()));
+        QCOMPARE(w.cursorX(), x);
+        w.setPlayPos(cursorMs);
+        QCOMPARE(w.cursorX(), x);
+    }
 }
 
 void TestWaveformWidget::clearForgetsColumnsAndSelection()

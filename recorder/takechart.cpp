@@ -1,0 +1,54 @@
+#include "takechart.h"
+
+#include "recordersession.h"
+#include "waveformframe.h"
+#include "waveformwidget.h"
+
+#include <QMediaPlayer>
+#include <QScrollBar>
+
+TakeChart::TakeChart(RecorderSession *session, WaveformFrame *frame)
+    : QObject(frame), m_session(session), m_frame(frame)
+{
+    connect(session, &RecorderSession::takeStarted, frame, &WaveformFrame::clear);
+    connect(session, &RecorderSession::blocksProbed, this, &TakeChart::drawBlocks);
+    connect(session, &RecorderSession::versionRead, this, &TakeChart::drawVersion);
+}
+
+void TakeChart::placeCursor(qint64 ms)
+{
+    WaveformWidget *chart = m_frame->waveformWidget();
+    m_session->setPosition(ms);
+    chart->setPlayPos(ms);
+    m_frame->keepInView(chart->xAt(ms));
+}
+
+void TakeChart::drawBlocks(const QVector<qreal> &levels, int count, int sampleRate)
+{
+    m_frame->waveformWidget()->setSampleRate(sampleRate);
+    QVector<qreal> block = levels;
+    for (int i = 0; i < count; ++i)
+        m_frame->onDrawWaveform(block);
+}
+
+void TakeChart::drawVersion(const VersionReader::Version &version)
+{
+    // A file that could not be read leaves the chart as it was.
+    if (version.read)
+        redraw(version);
+    if (m_cursorAfterDraw >= 0)
+        placeCursor(m_cursorAfterDraw);
+    else
+        m_frame->setPlayPos(m_session->player()->position());
+    m_cursorAfterDraw = -1;
+}
+
+// The view stays where the user was: refilling the chart widens it, which scrolls to the end.
+void TakeChart::redraw(const VersionReader::Version &version)
+{
+    QScrollBar *scroll = m_frame->horizontalScrollBar();
+    const int shown = scroll->value();
+    m_frame->waveformWidget()->setSampleRate(version.sampleRate);
+    m_frame->showColumns(version.blocks);
+    scroll->setValue(shown);
+}
