@@ -63,10 +63,11 @@ bool DetectionDevice::nativeEvent(const QByteArray &eventType, void *message, lo
 }
 
 // A card on the virtual bus is served by the stand-in library; a real one by the vendor's library
-// alone, which may be missing.
+// alone, which may be missing. With no card reported there is nothing to refuse: a command says
+// that no card was found.
 DetectionDevice::CardAccess DetectionDevice::reportedCardAccess(QString *why) const
 {
-    if (VirtualBus::isDeviceText(m_reported))
+    if (m_reported.isEmpty() || VirtualBus::isDeviceText(m_reported))
         return CardUsable;
     return libraryAccess(why);
 }
