@@ -360,7 +360,9 @@ void TestRecordWidgetClips::jobInProgressLocksEditingAndEscCancels()
     waitForTheJob();
     checkShows(version(7));
     const double selected = 40 / chart()->pixelsPerSecond();
-    QVERIFY(qAbs(durationOf(version(7)) - (durationOf(version(1)) - selected)) < 0.02);
+    QVERIFY2(qAbs(durationOf(version(7)) - (durationOf(version(1)) - selected)) < 0.02,
+             qPrintable(QString("%1 s cut from %2 s left %3 s")
+                            .arg(selected).arg(durationOf(version(1))).arg(durationOf(version(7)))));
     undoByKey();
     checkShows(version(1));
 }
