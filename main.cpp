@@ -1,26 +1,21 @@
-#include "app/appidentity.h"
-#include "app/crashdump.h"
-#include "app/diagnosticlog.h"
-#include "app/errorbox.h"
-#include "app/mainwidget.h"
-#include "app/scenebackend.h"
-#include "app/singleinstance.h"
+// The program's entry: a command is read and carried out here, with Qt Core alone; a start without
+// one hands over to the window, which brings the GUI libraries along.
+#include "windowstart.h"
 #include "cli/commandmessage.h"
 #include "cli/commandparser.h"
 #include "cli/headlesscommand.h"
+#include "launch/programnames.h"
+#include "launch/singleinstance.h"
 #include "settings/configfile.h"
 #include "settings/trans.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QtDebug>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
-const QString instanceKey = QStringLiteral("veloraKey05");
 // The running window must begin a command within windowStartMs, or it drops the request, so that a
 // command reported as failed is never carried out later; the command waits a little longer than
 // that, for the window's word. The work is a card transfer or two, each bounded by the transfer
@@ -60,7 +55,7 @@ int carryOut(const CardCommand &command)
         return print(HeadlessCommand::run(command), command.json);
     const qint64 startBy = QDateTime::currentMSecsSinceEpoch() + windowStartMs;
     QByteArray reply;
-    switch (SingleInstance::sendCommand(instanceKey, CommandMessage::request(command, startBy), &reply,
+    switch (SingleInstance::sendCommand(SingleInstance::programKey(), CommandMessage::request(command, startBy), &reply,
                                         windowStartMs + windowWordMs, windowWorkMs)) {
     case SingleInstance::Delivery::NoWindow:
         return print(HeadlessCommand::run(command), command.json);
@@ -83,16 +78,11 @@ int carryOut(const CardCommand &command)
 int runCommandLine(char *program, const QStringList &arguments)
 {
     qInstallMessageHandler(commandMessages);
-#ifndef Q_OS_WIN
-    // A command shows nothing: it must work from a script with no display. The minimal platform
-    // loads no fonts, which is a third of a command's start.
-    qputenv("QT_QPA_PLATFORM", "minimal");
-#endif
-    // Qt sees none of the arguments: it would take "--style" for its own widget style.
+    // Qt sees none of the arguments.
     int qtArgc = 1;
     char *qtArgv[] = {program, nullptr};
-    QApplication app(qtArgc, qtArgv);
-    AppIdentity::apply();
+    QCoreApplication app(qtArgc, qtArgv);
+    ProgramNames::apply();
     // The language the window would show: the user's choice, else the system's.
     Trans language(nullptr, nullptr);
     language.reTrans(language.getLanguage());
@@ -121,24 +111,5 @@ int main(int argc, char *argv[])
     if (CommandParser::namesAnOption(arguments))
         return runCommandLine(argv[0], arguments);
 
-    SingleInstance instance;
-    if (instance.isRunning(instanceKey))
-        return 0;
-
-    QApplication app(argc, argv);
-    AppIdentity::apply();
-    CrashDump::install();
-    installLog(QStringLiteral("Log"), 1024, true);
-    ErrorBox::install();
-    qDebug() << __FILE__ << __LINE__ << "================progress start================";
-    qDebug().noquote() << SceneBackend::choose();
-
-    auto window = std::make_unique<MainWidget>();
-    window->show();
-    QObject::connect(&instance, &SingleInstance::activationRequested, window.get(), &MainWidget::bringToFront);
-    MainWidget *shown = window.get();
-    instance.setCommandHandler([shown](const QByteArray &request) { return shown->answerRequest(request); });
-    instance.publishWindow(window->winId());
-
-    return app.exec();
+    return WindowStart::run(argc, argv);
 }

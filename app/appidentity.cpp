@@ -1,5 +1,7 @@
 #include "appidentity.h"
 
+#include "launch/programnames.h"
+
 #include <QApplication>
 
 QString AppIdentity::applicationId()
@@ -17,10 +19,7 @@ QIcon AppIdentity::windowIcon()
 
 void AppIdentity::apply()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("velora"));
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        QGuiApplication::setDesktopFileName(applicationId());
-        QGuiApplication::setWindowIcon(windowIcon());
-    }
+    ProgramNames::apply();
+    QGuiApplication::setDesktopFileName(applicationId());
+    QGuiApplication::setWindowIcon(windowIcon());
 }

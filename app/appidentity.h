@@ -13,7 +13,7 @@ namespace AppIdentity {
 QString applicationId();
 // The logo at every size the desktop is given, from the compiled-in pictures.
 QIcon windowIcon();
-// Sets all of the above on the application; a window icon only where there is a GUI.
+// Sets all of the above, and the program's names, on the GUI application.
 void apply();
 
 } // namespace AppIdentity

@@ -1,6 +1,6 @@
 #include "crashdump.h"
 
-#include "win32shell.h"
+#include "launch/win32shell.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "diagnosticlog.h"
 
-#include "win32shell.h"
+#include "launch/win32shell.h"
 
 void writeDebuggerOutput(const QString &line)
 {

@@ -2,8 +2,8 @@
 
 #include "powerlog.h"
 #include "recorder/recordwidget.h"
-#include "singleinstance.h"
-#include "win32shell.h"
+#include "launch/singleinstance.h"
+#include "launch/win32shell.h"
 
 #include <QCoreApplication>
 #include <QDir>

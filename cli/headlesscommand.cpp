@@ -11,7 +11,6 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
-
 namespace {
 
 // Two commands started at once would both read the block and then write their own change over the
@@ -79,11 +78,13 @@ CommandAnswer HeadlessCommand::run(const CardCommand &command)
         return failed(CommandExit::cardFailed, QCoreApplication::translate("HeadlessCommand", "velora: 另一个命令正在使用声卡\n"));
     SoundCardBase model;
     model.initDev(vid, pid);
-    if (!model.getAllParaIsChange() || answer.exitCode != CommandExit::done) {
+    // A change needs the block alone; the serial number and firmware version only for --status.
+    const bool status = command.action == CardCommand::Status;
+    if (!(status ? model.getAllParaIsChange() : model.readParameters()) || answer.exitCode != CommandExit::done) {
         answer.exitCode = CommandExit::cardFailed;
         return answer;
     }
-    if (command.action == CardCommand::Status) {
+    if (status) {
         answer.out = CardRunner::statusOutput(CardRunner::status(model, true, -1), command.json);
         return answer;
     }

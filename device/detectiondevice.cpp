@@ -4,7 +4,7 @@
 #include "vendorlibrary.h"
 #include "virtualbus.h"
 
-DetectionDevice::DetectionDevice(QWidget *parent) : QWidget(parent)
+DetectionDevice::DetectionDevice(QObject *parent) : QObject(parent)
 {
     for (const CardModel &model : CardModels::table)
         m_devTable.insert(QLatin1String(model.name), VirtualBus::idText(model.vendorId, model.productId));

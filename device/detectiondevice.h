@@ -4,15 +4,15 @@
 #include <QMap>
 #include <QStringList>
 #include <QString>
-#include <QWidget>
+#include <QObject>
 
-// Tells the program when a supported sound card is plugged in or pulled out. It is a widget only to
-// own a native window that the system can send device messages to; it is never shown.
-class DetectionDevice : public QWidget
+// Tells the program when a supported sound card is plugged in or pulled out. Where the system tells of
+// devices through window messages, the platform file owns a hidden message window for them.
+class DetectionDevice : public QObject
 {
     Q_OBJECT
 public:
-    explicit DetectionDevice(QWidget *parent = nullptr);
+    explicit DetectionDevice(QObject *parent = nullptr);
     ~DetectionDevice() override;
 
     // One walk over the devices present now; a supported card found reaches s_devTypeAndState before
@@ -36,12 +36,6 @@ public:
 
 signals:
     void s_devTypeAndState(QString devType, bool isDevArrival, int vid, int pid);
-
-#ifdef Q_OS_WIN
-protected:
-    // Device arrivals and removals come to the native window as messages only on Windows.
-    bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
-#endif
 
 private:
     // The state table shared by every source: one report per card, no removal while absent.

@@ -156,7 +156,7 @@ QString SoundCardBase::getSNCode()
 
 // The mutes are taken as the card holds them: a muted card shown unmuted would be unmuted for real by
 // the next write of anything.
-bool SoundCardBase::getAllParaIsChange()
+bool SoundCardBase::readParameters()
 {
     unsigned char bytes[8] = {};
     // A card that could not be read is not taken for one holding zeros: the next change would write
@@ -174,7 +174,13 @@ bool SoundCardBase::getAllParaIsChange()
     emit allParaChanged();
     qDebug() << "***Update data to interface";
     m_isReady = true;
+    return true;
+}
 
+bool SoundCardBase::getAllParaIsChange()
+{
+    if (!readParameters())
+        return false;
     unsigned char serial[16] = {};
     m_comm.readSerialNumber(serial);
     m_snCode = blockText(serial, kSerialTextBytes);

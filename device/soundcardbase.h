@@ -25,6 +25,8 @@ public:
     // Sets any of the five bands (band index 0..4 -> gain) in one write: a change of several bands
     // reaches the card whole or not at all.
     Q_INVOKABLE void setBandGains(const QMap<int, int> &gains);
+    // Reads the parameter block alone, as getAllParaIsChange() does first: what a change needs.
+    bool readParameters();
     // Looks up the audio input of the card with these USB ids; getInputDevName() then names it, or
     // "Default" when the card has none of its own.
     void findInputDev(int vid, int pid);

@@ -1,5 +1,5 @@
 #include "app/mainwidget.h"
-#include "app/singleinstance.h"
+#include "launch/singleinstance.h"
 
 #include <QApplication>
 #include <QDataStream>

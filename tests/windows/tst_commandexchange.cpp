@@ -1,7 +1,7 @@
 // A command and its answer between two windows: the request as WM_COPYDATA with the command tag and
 // the sender's answer window, the answer sent back while the request is handled, and the bound on
 // waiting for a window that never answers.
-#include "app/win32shell.h"
+#include "launch/win32shell.h"
 #include "wintest.h"
 
 #include <string>

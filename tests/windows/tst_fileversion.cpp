@@ -1,5 +1,5 @@
 // The version reader that getSoftVersion() uses, against real version resources.
-#include "app/win32shell.h"
+#include "launch/win32shell.h"
 #include "wintest.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The crash-dump filter: a real unhandled exception in a child process leaves a minidump that
 // records that exception, a later crash replaces it, and the filter always lets the crash go on.
-#include "app/win32shell.h"
+#include "launch/win32shell.h"
 #include "wintest.h"
 
 #include <dbghelp.h>

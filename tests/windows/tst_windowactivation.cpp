@@ -1,6 +1,6 @@
 // The hand-over from a second start to the first copy: the stored 32-bit handle, the WM_COPYDATA
 // request sent from another process, and the receiving window coming to the front.
-#include "app/win32shell.h"
+#include "launch/win32shell.h"
 #include "wintest.h"
 
 #include <cwchar>

@@ -22,6 +22,9 @@ public:
 
     enum class Delivery { NoWindow, Answered, NoAnswer };
 
+    // The key the window and the commands of this program meet under.
+    static QString programKey() { return QStringLiteral("veloraKey05"); }
+
     explicit SingleInstance(QObject *parent = nullptr);
 
     // True when another copy already runs (after asking it to come to the front); false when this
