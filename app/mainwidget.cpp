@@ -69,8 +69,7 @@ MainWidget::MainWidget(QWidget *parent) : QWidget(parent)
 
 MainWidget::~MainWidget()
 {
-    // Neither has a parent: the detector is a window of its own and the model outlives removals.
-    m_detection->deleteLater();
+    // The model has no parent: it outlives removals. The detector goes with the window, its parent.
     if (m_soundCard)
         m_soundCard->deleteLater();
 }
@@ -208,7 +207,7 @@ void MainWidget::loadScene()
 
 void MainWidget::watchCards()
 {
-    m_detection = new DetectionDevice;
+    m_detection = new DetectionDevice(this);
     connect(m_detection, &DetectionDevice::s_devTypeAndState, this, &MainWidget::onDevArrivalOrRemove);
     m_detection->scanHidDevices();
 }

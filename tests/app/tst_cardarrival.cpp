@@ -273,11 +273,7 @@ void TestCardArrival::closingTheWindowDeletesDetectorAndModelAndDropsPendingRead
     QVERIFY(plugIn(card));
     auto *window = new MainWidget;
     QPointer<QObject> model = publishedSoundCard(window);
-    QPointer<DetectionDevice> detector;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *found = qobject_cast<DetectionDevice *>(widget))
-            detector = found;
-    }
+    QPointer<DetectionDevice> detector = window->findChild<DetectionDevice *>();
     QVERIFY(model && detector);
     delete window;
     QTRY_VERIFY(!model && !detector);

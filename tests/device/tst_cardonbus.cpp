@@ -4,7 +4,7 @@
 #include "device/detectiondevice.h"
 #include "virtualcardprocess.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QtTest>
 

@@ -16,6 +16,7 @@ expected="usr/bin/velora
 usr/bin/velora-virtualcard
 usr/lib/udev/rules.d/60-velora.rules
 usr/lib/velora/libvelora-vendorlib.so
+usr/lib/velora/velora-window.so
 usr/share/applications/$id.desktop
 usr/share/doc/velora/changelog.gz
 usr/share/doc/velora/copyright
