@@ -29,6 +29,7 @@ ShowUninstDetails nevershow
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+!define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\velora.exe"
 !define MUI_LANGDLL_ALLLANGUAGES
 
