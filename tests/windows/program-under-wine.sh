@@ -285,15 +285,20 @@ fi
 # The session ends while the second take records: Velora finishes the take before it lets the
 # session end (its WAV header then counts the bytes written), and ends.
 ended() { ! kill -0 "$velora" 2>/dev/null; }
+second_take=
+recording() {
+  second_take=$(find "$user/Music" -maxdepth 1 -name 'clip_*.wav' ! -samefile "${take:-/}" | head -1)
+  [ -n "$second_take" ] && [ "$(stat -c %s "$second_take")" -gt 100000 ]
+}
+wait_for 20 recording
 run wineboot --end-session >/dev/null 2>&1
-second_take=$(find "$user/Music" -maxdepth 1 -name 'clip_*.wav' ! -samefile "${take:-/}" -newer "$take" | head -1)
 riff_size() { od -A n -t u4 -j 4 -N 4 "$1" | tr -d ' '; }
-if wait_for 30 ended && [ -n "$second_take" ] && [ "$(stat -c %s "$second_take")" -gt 100000 ] &&
+if wait_for 30 ended && recording &&
   [ $(($(riff_size "$second_take") + 8)) -eq "$(stat -c %s "$second_take")" ]; then
   pass "a take recording when the session ends is finished, and Velora ends"
 else
-  fail "a take recording when the session ends is finished, and Velora ends (take '$second_take'," \
-    "RIFF size $(riff_size "$second_take" 2>/dev/null), file size $(stat -c %s "$second_take" 2>/dev/null))"
+  fail "a take recording when the session ends is finished, and Velora ends (take '$second_take', RIFF size
+    $(riff_size "$second_take" 2>/dev/null), file size $(stat -c %s "$second_take" 2>/dev/null))"
   kill -9 "$velora"
   wait_for 10 ended
 fi
