@@ -54,7 +54,7 @@ WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
 if build_program x86_64; then
   # The installers and the zip; the scenario runs the twin's installer (and the shipped one's when
   # it could be made).
-  "$root/scripts/package-windows.sh" "$build" || status=1
+  "$root/scripts/package-windows.sh" --no-build "$build" || status=1
   "$root/scripts/with-xvfb.sh" "$root/scripts/run-isolated.sh" \
     "$root/tests/windows/program-under-wine.sh" "$build/win-x86_64" || status=1
 elif [ -n "$(qt_prefix x86_64-w64-mingw32)" ]; then

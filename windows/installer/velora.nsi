@@ -88,8 +88,8 @@ FunctionEnd
 Section "$(SecProgramName)" SecProgram
   SectionIn RO
   ; An installed version's files go first, through its own uninstaller (which keeps the user's
-  ; data): nothing it shipped and this one does not stays behind, and a copy in another folder does
-  ; not stay registered nowhere.
+  ; data): nothing it shipped and this one does not stays behind, and a copy in another folder is
+  ; not left there unregistered.
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != ""
   ${AndIf} ${FileExists} "$0\uninstall.exe"
