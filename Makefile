@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 # WERROR=ON turns the project's warnings into errors (CI does).
 WERROR ?= OFF
 
-.PHONY: deps build run test test-windows test-sanitize fuzz bench package clean
+.PHONY: deps build run test test-windows package-windows test-sanitize fuzz bench package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -21,6 +21,11 @@ test: deps build
 # The Windows code cross-compiled with MinGW-w64 and its tests run headless under wine64.
 test-windows:
 	@scripts/test-windows.sh $(BUILD)
+
+# The Windows installer and portable zip from the 32-bit program (and the 64-bit twin's installer
+# that the tests run), in $(BUILD); FFMPEG_EXE=<ffmpeg.exe> ships that file beside velora.exe.
+package-windows:
+	@scripts/package-windows.sh $(if $(FFMPEG_EXE),--ffmpeg $(FFMPEG_EXE)) $(BUILD)
 
 # The suite built with AddressSanitizer and UndefinedBehaviorSanitizer in $(BUILD)/sanitize, then run.
 test-sanitize: deps

@@ -159,6 +159,9 @@ void RecorderSession::startTake()
     if (m_player->state() != QMediaPlayer::StoppedState)
         m_player->stop();
     setState(Recording);
+    // The take goes where the room check and the recovery look: the backends do not all choose
+    // that folder themselves (Windows' writes into the home folder).
+    m_recorder->setOutputLocation(QUrl::fromLocalFile(TakeSpace::nextTakePath(folder)));
     m_recorder->record();
     // Resuming after a pause makes some backends report a new location while they go on writing
     // the same file, so the take's location is the one reported when it starts.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStorageInfo>
 
@@ -24,6 +25,18 @@ QString TakeSpace::nextTakeFolder()
             return folder;
     }
     return QDir::homePath();
+}
+
+QString TakeSpace::nextTakePath(const QString &folder)
+{
+    static const QRegularExpression takeName(QStringLiteral("\\Aclip_([0-9]+)\\.wav\\z"));
+    int highest = 0;
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("clip_*.wav")}, QDir::Files)) {
+        const QRegularExpressionMatch match = takeName.match(name);
+        if (match.hasMatch())
+            highest = qMax(highest, match.captured(1).toInt());
+    }
+    return QDir(folder).filePath(QStringLiteral("clip_%1.wav").arg(highest + 1, 4, 10, QLatin1Char('0')));
 }
 
 qint64 TakeSpace::bytesFree(const QString &folder)

@@ -13,11 +13,14 @@ public:
     static constexpr qint64 StartBytes = 10 * 60 * BytesPerSecond;
     static constexpr qint64 ReserveBytes = 60 * BytesPerSecond;
 
-    // The folders the recorder's backend writes a take into, in its order: the first that exists
-    // and may be written gets it.
+    // The folders a take is written into, in this order: the first that exists and may be written
+    // gets it.
     static QStringList takeFolders();
     // The folder the recorder writes the next take into.
     static QString nextTakeFolder();
+    // The file of the next take in `folder`: "clip_" and the number after the highest take's there
+    // (four digits at least), then ".wav".
+    static QString nextTakePath(const QString &folder);
     // Free bytes for this user on the disk holding `folder`; -1 when it cannot be told.
     static qint64 bytesFree(const QString &folder);
     // What the user is told when a take cannot start for want of room.

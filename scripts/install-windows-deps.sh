@@ -4,7 +4,7 @@
 # wine64, which runs the 64-bit Windows programs, the Qt headers the Qt-facing Windows code is
 # compile-checked against, the host's translation tools, and what the scenario under wine uses: an X
 # server, xdotool and ImageMagick to drive and look at the window, a sound server and ffmpeg for the
-# take. Skips what is present.
+# take; NSIS and zip, which make the installer and the portable zip. Skips what is present.
 set -euo pipefail
 packages=(
   cmake make
@@ -13,5 +13,6 @@ packages=(
   wine64
   qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qtmultimedia5-dev qttools5-dev-tools
   xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils ffmpeg
+  nsis zip
 )
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"

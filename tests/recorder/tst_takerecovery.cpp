@@ -138,17 +138,21 @@ QString TestTakeRecovery::killChildAfterItsWord(const QStringList &arguments)
     return spoke ? word : QString();
 }
 
-// Without a Music folder but with a Documents folder the backend writes takes into Documents: a take
-// killed there is repaired and offered too, and the room for a take is measured there. What an
-// export that was killed was writing is removed at the next start; other hidden files stay.
+// Without a Music folder but with a Documents folder takes are written into Documents, numbered on
+// from the takes already there (versions and other files do not count): a take killed there is
+// repaired and offered too, and the room for a take is measured there. What an export that was
+// killed was writing is removed at the next start; other hidden files stay.
 void TestTakeRecovery::takesAndJobLeftoversAreFoundWhereverTheyWereWritten()
 {
     const QString documents = QDir::home().filePath("Documents");
     QVERIFY(QDir().mkpath(documents));
     QVERIFY(!QFileInfo::exists(QDir::home().filePath("Music")));
     QCOMPARE(TakeSpace::nextTakeFolder(), documents);
+    const QByteArray finished = take(0.5, 36 + 88200, 88200);
+    for (const char *name : {"clip_0007.wav", "clip_0009_1.wav", "clip_0011.mp3", "clip_x.wav"})
+        QVERIFY(write(QDir(documents).filePath(name), finished));
     const QString take = killChildAfterItsWord({});
-    QCOMPARE(QFileInfo(take).path(), documents);
+    QCOMPARE(take, QDir(documents).filePath("clip_0008.wav"));
 
     QTemporaryDir exports;
     QVERIFY(makeTake(exports.filePath("source.wav"), 1.0));

@@ -1,7 +1,7 @@
-# cmake -DEXE=<velora.exe> -DOUT=<folder> -DQT_PREFIX=<Qt for Windows> -DOBJDUMP=<objdump> -DSTRIP=<strip>
+# cmake -DEXE=<velora.exe> -DCONSOLE=<velora.com> -DOUT=<folder> -DQT_PREFIX=<Qt for Windows> -DOBJDUMP=<objdump> -DSTRIP=<strip>
 #       -DSCANNER=<qmlimportscanner> -DQML_ROOTS=<folders> -DPLUGINS=<plugins/...> -DRUNTIME_DLLS=<dlls>
 #       -P deploy.cmake
-# Makes the deploy folder: the program, the Qt plugins it loads, the QML modules its scene imports,
+# Makes the deploy folder: the program and its console companion, the Qt plugins it loads, the QML modules its scene imports,
 # a qt.conf that points Qt at them, and every DLL these import that Qt or the compiler's runtime
 # provides; then checks the import tables of all of it.
 cmake_minimum_required(VERSION 3.19)
@@ -21,6 +21,9 @@ file(MAKE_DIRECTORY ${OUT})
 file(COPY ${EXE} DESTINATION ${OUT})
 get_filename_component(exe_name ${EXE} NAME)
 strip_debug(${OUT}/${exe_name})
+file(COPY ${CONSOLE} DESTINATION ${OUT})
+get_filename_component(console_name ${CONSOLE} NAME)
+strip_debug(${OUT}/${console_name})
 foreach(plugin IN LISTS PLUGINS)
   get_filename_component(folder ${plugin} DIRECTORY)
   file(COPY ${QT_PREFIX}/plugins/${plugin} DESTINATION ${OUT}/plugins/${folder})

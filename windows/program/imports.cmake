@@ -28,9 +28,9 @@ function(velora_imports file out)
   set(${out} ${names} PARENT_SCOPE)
 endfunction()
 
-# velora_shipped_binaries(<folder> <out var>): every .exe and .dll below <folder>.
+# velora_shipped_binaries(<folder> <out var>): every .exe, .com and .dll below <folder>.
 function(velora_shipped_binaries folder out)
-  file(GLOB_RECURSE files ${folder}/*.exe ${folder}/*.dll)
+  file(GLOB_RECURSE files ${folder}/*.exe ${folder}/*.com ${folder}/*.dll)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
