@@ -11,6 +11,8 @@ Item {
 
     property string text: ""
     property int sliderValue: 0
+    // The value the knob shows now, while it is dragged too.
+    readonly property int liveValue: slider.value
 
     signal valueChange(int value)
 
@@ -40,6 +42,16 @@ Item {
             sliderInput.valueChange(value)
             sliderInput.sliderValue = value
         }
+    }
+
+    BasicTextF3 {
+        objectName: "decibels"
+        x: slider.x + 8 - width / 2
+        y: 172
+        width: 62
+        horizontalAlignment: Text.AlignHCenter
+        color: "#A8A8A8"
+        text: BandScale.decibelText(slider.value) + " dB"
     }
 
     BasicTextF2 {
