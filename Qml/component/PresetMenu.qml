@@ -127,6 +127,8 @@ CusButton {
             finish(error)
         }
 
+        // The keyboard goes back where it was.
+        onClosed: menuButton.forceActiveFocus()
         onAboutToShow: {
             reload()
             mode = ""

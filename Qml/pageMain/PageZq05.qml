@@ -265,7 +265,9 @@ Item {
             var names = []
             for (var i = 0; i < presetRepeater.count; ++i)
                 names.push(presetRepeater.itemAt(i).caption)
-            styleNames = names
+            // An equal list would still make the panel build its style buttons again.
+            if (JSON.stringify(names) !== JSON.stringify(styleNames))
+                styleNames = names
         }
         // The store has written the name into setting.ini already.
         onStyleNamed: presetRepeater.itemAt(style).customName = name

@@ -163,6 +163,7 @@ private:
 void TestCommandLine::init()
 {
     m_stateDir.reset(new QTemporaryDir);
+    QDir(dataFolder() + "/presets").removeRecursively();
 }
 
 void TestCommandLine::cleanup()

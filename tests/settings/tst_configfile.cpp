@@ -252,6 +252,7 @@ private slots:
     // name changes only when asked.
     void presetStoredIntoAStyleChangesOnlyThatGroup()
     {
+        QVERIFY(QDir().mkpath(m_configDir));
         writeAll(m_ini, "[popularConfig]\n60Hz=1\n\n[knightConfig]\n60Hz=2\n300Hz=3\n\n[rockConfig]\n12000Hz=4\n\n"
                         "[CustomText]\n0=mine\n2=jazzy\n\n[elsewhere]\nkey=value\n");
         PresetStore presets;
