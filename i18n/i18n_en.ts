@@ -828,6 +828,10 @@ Unplug the card and plug it in again</translation>
         <source>均衡器频段：方向键调一格，Page Up/Page Down 调五格，松开按键写入声卡</source>
         <translation>Equalizer band: arrow keys move one step, Page Up/Page Down five; the card is written when the key is let go</translation>
     </message>
+    <message>
+        <source>%1 的增益（dB）</source>
+        <translation>%1 gain (dB)</translation>
+    </message>
 </context>
 <context>
     <name>TakeGuard</name>

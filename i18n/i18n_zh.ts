@@ -787,6 +787,10 @@
         <source>均衡器频段：方向键调一格，Page Up/Page Down 调五格，松开按键写入声卡</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 的增益（dB）</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TakeGuard</name>

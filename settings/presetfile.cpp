@@ -40,10 +40,15 @@ QByteArray PresetFile::write(const Preset &preset)
         .toJson(QJsonDocument::Indented);
 }
 
+QString PresetFile::tooLarge()
+{
+    return tr("文件太大（超过 %1 KB）").arg(maxSize / 1024);
+}
+
 QString PresetFile::unreadable(const QByteArray &bytes)
 {
     if (bytes.size() > maxSize)
-        return tr("文件太大（超过 %1 KB）").arg(maxSize / 1024);
+        return tooLarge();
     if (bytes.trimmed().isEmpty())
         return tr("文件是空的");
     if (bytes.contains('\0') || QString::fromUtf8(bytes).contains(QChar::ReplacementCharacter))

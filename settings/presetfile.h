@@ -27,6 +27,8 @@ public:
     static bool read(const QByteArray &bytes, Preset *preset, QString *why);
     // The reason for text that no reader here takes: empty, too large or binary; empty when it may be read.
     static QString unreadable(const QByteArray &bytes);
+    // The reason given for a file above maxSize, which is not read at all.
+    static QString tooLarge();
     // Whether the bytes claim to be a preset file rather than lines of text.
     static bool looksLikeJson(const QByteArray &bytes);
 };

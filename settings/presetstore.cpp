@@ -74,7 +74,7 @@ QList<PresetStore::Entry> PresetStore::entries() const
         Entry entry{info.fileName(), {}, {}};
         QFile file(info.filePath());
         if (info.size() > PresetFile::maxSize)
-            entry.damage = PresetFile::unreadable(QByteArray(int(PresetFile::maxSize) + 1, ' '));
+            entry.damage = PresetFile::tooLarge();
         else if (!file.open(QIODevice::ReadOnly))
             entry.damage = file.errorString();
         else
@@ -210,7 +210,7 @@ QVariantMap PresetStore::readImport(const QString &path) const
     QString why;
     Preset preset;
     if (QFileInfo(path).size() > PresetFile::maxSize)
-        why = PresetFile::unreadable(QByteArray(int(PresetFile::maxSize) + 1, ' '));
+        why = PresetFile::tooLarge();
     else if (!file.open(QIODevice::ReadOnly))
         why = tr("无法读取 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString());
     else {

@@ -474,6 +474,25 @@ void TestPageOnCard::presetPanelKeepsImportsAndAppliesPresets()
     expected[4] = QVariantList{30, 32, 38, 11, 0};
     click(panelItem("presetToStyle2"));
     QCOMPARE(styles(), expected);
+    press(Qt::Key_Escape);
+
+    // A gain typed on the focused slider (Enter opens the entry) goes to the card in one write,
+    // snapped to the nearest step; text that is not a gain writes nothing.
+    item("slider", item("band4"))->forceActiveFocus();
+    press(Qt::Key_Return);
+    QQuickItem *entry = item("decibelEntry", item("band4"));
+    QTRY_VERIFY(entry->hasActiveFocus());
+    QTest::keyClicks(m_scene, "-3,2 dB");
+    press(Qt::Key_Return);
+    QCOMPARE(stepWrites(), block(playMute, micMute, {30, 32, 38, 11, 15}));
+    QCOMPARE(item("decibels", item("band4"))->property("text").toString(), QString("-3.0 dB"));
+    QCOMPARE(focused(), QString("band4"));
+    press(Qt::Key_Return);
+    QTest::keyClicks(m_scene, "loud");
+    press(Qt::Key_Return);
+    QTest::qWait(300);
+    QCOMPARE(writtenBlocks(m_card), QList<QList<int>>());
+    QCOMPARE(pageBands(), QList<int>({30, 32, 38, 11, 15}));
     QCOMPARE(writtenBlocks(m_card), QList<QList<int>>());
     PresetFileDialog::setChooser({});
 }
