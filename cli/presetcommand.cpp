@@ -72,7 +72,9 @@ void importFile(const CardCommand &command, CommandAnswer *answer)
     if (!why.isEmpty())
         return refuse(why, answer);
     const QString clamped = read.value(QStringLiteral("clamped")).toString();
-    answer->out = QCoreApplication::translate("PresetCommand", "已导入预设“%1”\n").arg(name.trimmed()) + (clamped.isEmpty() ? QString() : clamped + QLatin1Char('\n'));
+    answer->out = QCoreApplication::translate("PresetCommand", "已导入预设“%1”\n").arg(name.trimmed());
+    if (!clamped.isEmpty())
+        answer->out += clamped + QLatin1Char('\n');
 }
 
 void savePreset(const CardCommand &command, CommandAnswer *answer)

@@ -51,7 +51,8 @@ bool EqualizerLines::read(const QByteArray &bytes, Result *result, QString *why)
         const double excess = std::fabs(gain) - rangeDecibels;
         if (excess > 0)
             clamped << tr("%1 Hz 削减了 %2 dB").arg(hertz).arg(excess, 0, 'f', 1);
-        sampled.bands[band] = qBound(0, nearestValue(gain), Preset::maxValue);
+        // Bounded before it becomes a step: a gain of 1e30 dB is a number too, and no int holds it.
+        sampled.bands[band] = nearestValue(qBound(-rangeDecibels, gain, rangeDecibels));
     }
     if (!clamped.isEmpty())
         sampled.clamped = tr("超出声卡范围（-10..+10 dB）的频段已被限制：%1").arg(clamped.join(tr("，")));
