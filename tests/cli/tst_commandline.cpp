@@ -668,6 +668,9 @@ void TestCommandLine::equalizerLinesBecomeTheFiveBands()
     QVERIFY2(!run.out.contains("60 Hz") && !run.out.contains("3600 Hz"), qPrintable(run.out));
     QVERIFY2(run.out.contains("clamped"), qPrintable(run.out));
     QCOMPARE(listedPreset("headphones").value("bands"), QJsonValue(bands(30, 32, 38, 11, 0)));
+    // A gain far beyond any card is clamped like any other.
+    QCOMPARE(velora({"--import-preset", writeFile(files, "extreme.txt", "GraphicEQ: 20 1e30; 20000 -1e30")}).exitCode, 0);
+    QCOMPARE(listedPreset("extreme").value("bands"), QJsonValue(bands(43, 43, 0, 0, 0)));
 }
 
 // Each bad input is refused with a message and the usage code; the presets folder and the card are
