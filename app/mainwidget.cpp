@@ -1,12 +1,14 @@
 #include "mainwidget.h"
 
 #include "powerlog.h"
+#include "presetfiledialog.h"
 #include "scenewidgetaccessible.h"
 #include "takeguard.h"
 #include "windowcommand.h"
 #include "cli/cardrunner.h"
 #include "cli/commandmessage.h"
 #include "settings/configfile.h"
+#include "settings/presetstore.h"
 #include "settings/trans.h"
 #include "device/cardcontrol.h"
 #include "device/detectiondevice.h"
@@ -190,6 +192,8 @@ void MainWidget::publishContext()
     m_control = new CardControl(this);
     m_control->setConfig(ConfigFile::instance());
     context->setContextProperty(QStringLiteral("CardControl"), m_control);
+    context->setContextProperty(QStringLiteral("Presets"), PresetStore::instance());
+    context->setContextProperty(QStringLiteral("PresetFiles"), new PresetFileDialog(this));
 }
 
 void MainWidget::publishLanguageSwitcher()

@@ -1,6 +1,7 @@
 #include "windowcommand.h"
 
 #include "cli/cardrunner.h"
+#include "cli/presetcommand.h"
 #include "device/cardcontrol.h"
 #include "device/errorprompt.h"
 #include "device/parameterblock.h"
@@ -11,6 +12,10 @@
 CommandAnswer WindowCommand::run(const CardCommand &command, CardControl &control, SoundCardBase *card)
 {
     CommandAnswer answer;
+    if (PresetCommand::handles(command.action) && !PresetCommand::needsCard(command.action)) {
+        PresetCommand::run(command, nullptr, &answer);
+        return answer;
+    }
     if (!card || !card->isReady()) {
         answer.exitCode = CommandExit::noCard;
         answer.err = QCoreApplication::translate("WindowCommand", "velora: 没有找到声卡\n");
@@ -30,6 +35,8 @@ CommandAnswer WindowCommand::run(const CardCommand &command, CardControl &contro
     const ParameterBlock before = ParameterBlock::instance();
     if (command.action == CardCommand::Status)
         answer.out = CardRunner::statusOutput(CardRunner::status(*card, true, control.checkedStyle()), command.json);
+    else if (PresetCommand::handles(command.action))
+        PresetCommand::run(command, &control, &answer);
     else
         CardRunner::apply(control, command, &answer);
     // A command reported as failed leaves nothing behind that a later write would send to the card.

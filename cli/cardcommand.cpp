@@ -4,7 +4,9 @@
 
 namespace {
 
-const char *const actionNames[] = {"status", "list-cards", "mic-mute", "play-mute", "style", "eq", "original"};
+const char *const actionNames[] = {"status",        "list-cards",    "mic-mute",      "play-mute",
+                                   "style",         "eq",            "original",      "list-presets",
+                                   "preset",        "import-preset", "export-preset", "save-preset"};
 const char *const switchNames[] = {"off", "on", "toggle"};
 
 template <size_t N>
@@ -31,6 +33,9 @@ QJsonObject CardCommand::toJson() const
         for (auto it = bands.cbegin(); it != bands.cend(); ++it)
             values.insert(QString::number(Equalizer::bandHertz[it.key()]), it.value());
         object.insert(QStringLiteral("value"), values);
+    } else if (action >= Preset) {
+        object.insert(QStringLiteral("name"), name);
+        object.insert(QStringLiteral("file"), file);
     }
     return object;
 }
@@ -75,6 +80,16 @@ bool CardCommand::fromJson(const QJsonObject &object, CardCommand *command)
             return false;
         break;
     }
+    case Preset:
+    case ExportPreset:
+    case SavePreset:
+    case ImportPreset:
+        result.name = object.value(QStringLiteral("name")).toString();
+        result.file = object.value(QStringLiteral("file")).toString();
+        if ((result.action != ImportPreset && result.name.isEmpty())
+            || ((result.action == ImportPreset || result.action == ExportPreset) && result.file.isEmpty()))
+            return false;
+        break;
     default:
         break;
     }

@@ -12,7 +12,8 @@
 // travels to a running window and that the runner carries out.
 struct CardCommand
 {
-    enum Action { Status, ListCards, MicMute, PlayMute, Style, Eq, Original };
+    enum Action { Status, ListCards, MicMute, PlayMute, Style, Eq, Original, ListPresets, Preset, ImportPreset, ExportPreset,
+                  SavePreset };
     enum Switch { Off, On, Toggle };
 
     Action action = Status;
@@ -20,6 +21,8 @@ struct CardCommand
     Switch mute = Off;   // MicMute, PlayMute
     int style = -1;      // Style: 0..Equalizer::styleCount - 1
     QMap<int, int> bands; // Eq: band index 0..4 -> value 0..43
+    QString name;         // Preset, ExportPreset, SavePreset; ImportPreset: empty for the file's own
+    QString file;         // ImportPreset, ExportPreset: an absolute path, as the window has a folder of its own
 
     static constexpr int maxBandValue = ParameterBlock::maxGain;
 

@@ -59,6 +59,8 @@ bool carriedOut(CardControl &control, const CardCommand &command)
         return control.setBands(command.bands);
     case CardCommand::Original:
         return control.restoreOriginal();
+    case CardCommand::Preset:
+        return control.applyBands(QVariantList(command.bands.cbegin(), command.bands.cend()));
     default:
         return false;
     }

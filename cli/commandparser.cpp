@@ -3,6 +3,7 @@
 #include "programversion.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <iterator>
@@ -19,7 +20,8 @@ struct Options
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, CommandParser::tr("显示版本并退出。")};
     QCommandLineOption status{QStringLiteral("status"),
                               CommandParser::tr("显示声卡的型号、序列号、固件版本、静音和五个频段。")};
-    QCommandLineOption json{QStringLiteral("json"), CommandParser::tr("与 --status 或 --list-cards 一起：以 JSON 输出。")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            CommandParser::tr("与 --status、--list-cards 或 --list-presets 一起：以 JSON 输出。")};
     QCommandLineOption micMute{QStringLiteral("mic-mute"), CommandParser::tr("麦克风静音。"), QStringLiteral("on|off|toggle")};
     QCommandLineOption playMute{QStringLiteral("play-mute"), CommandParser::tr("播放静音。"), QStringLiteral("on|off|toggle")};
     QCommandLineOption style{QStringLiteral("style"),
@@ -30,10 +32,23 @@ struct Options
                           QStringLiteral("bands")};
     QCommandLineOption original{QStringLiteral("original"), CommandParser::tr("恢复型号的出厂频段并取消静音。")};
     QCommandLineOption listCards{QStringLiteral("list-cards"), CommandParser::tr("列出已连接的声卡。")};
+    QCommandLineOption listPresets{QStringLiteral("list-presets"), CommandParser::tr("列出保存的预设（损坏的文件注明原因）。")};
+    QCommandLineOption preset{QStringLiteral("preset"), CommandParser::tr("把预设的五个频段写入声卡。"), QStringLiteral("name")};
+    QCommandLineOption importPreset{QStringLiteral("import-preset"),
+                                    CommandParser::tr("导入 Velora 预设文件或 GraphicEQ 均衡器文本，保存为预设。"),
+                                    QStringLiteral("file")};
+    QCommandLineOption name{QStringLiteral("name"), CommandParser::tr("与 --import-preset 一起：预设的名称。"),
+                            QStringLiteral("name")};
+    QCommandLineOption exportPreset{QStringLiteral("export-preset"),
+                                    CommandParser::tr("把预设写入文件：--export-preset 名称 文件。"), QStringLiteral("name")};
+    QCommandLineOption savePreset{QStringLiteral("save-preset"), CommandParser::tr("把声卡当前的频段保存为新预设。"),
+                                  QStringLiteral("name")};
 
     QList<QCommandLineOption> all() const
     {
-        return {help, version, status, json, micMute, playMute, style, eq, original, listCards};
+        return {help,      version,     status, json,         micMute,      playMute, style,
+                eq,        original,    listCards, listPresets, preset,    importPreset, name,
+                exportPreset, savePreset};
     }
 };
 
@@ -111,15 +126,13 @@ CommandParser::Outcome CommandParser::parse(const QStringList &arguments)
         return Help;
     if (parser.isSet(options.version))
         return Version;
-    if (!parser.positionalArguments().isEmpty()) {
-        m_error = tr("多余的参数：%1").arg(parser.positionalArguments().join(QLatin1Char(' ')));
-        return Invalid;
-    }
     const std::pair<const QCommandLineOption *, CardCommand::Action> actions[] = {
         {&options.status, CardCommand::Status},     {&options.listCards, CardCommand::ListCards},
         {&options.micMute, CardCommand::MicMute},   {&options.playMute, CardCommand::PlayMute},
         {&options.style, CardCommand::Style},       {&options.eq, CardCommand::Eq},
-        {&options.original, CardCommand::Original},
+        {&options.original, CardCommand::Original}, {&options.listPresets, CardCommand::ListPresets},
+        {&options.preset, CardCommand::Preset},     {&options.importPreset, CardCommand::ImportPreset},
+        {&options.exportPreset, CardCommand::ExportPreset}, {&options.savePreset, CardCommand::SavePreset},
     };
     int given = 0;
     const QCommandLineOption *chosen = nullptr;
@@ -133,12 +146,23 @@ CommandParser::Outcome CommandParser::parse(const QStringList &arguments)
         }
     }
     if (given != 1) {
-        m_error = given == 0 ? tr("--json 只能与 --status 或 --list-cards 一起使用") : tr("一次只能给一个命令");
+        m_error = given == 0 ? companionError(parser, options.name) : tr("一次只能给一个命令");
         return Invalid;
     }
     m_command.json = parser.isSet(options.json);
-    if (m_command.json && m_command.action != CardCommand::Status && m_command.action != CardCommand::ListCards) {
-        m_error = tr("--json 只能与 --status 或 --list-cards 一起使用");
+    if (m_command.json && m_command.action != CardCommand::Status && m_command.action != CardCommand::ListCards
+        && m_command.action != CardCommand::ListPresets) {
+        m_error = jsonError();
+        return Invalid;
+    }
+    if (parser.isSet(options.name) && m_command.action != CardCommand::ImportPreset) {
+        m_error = nameError();
+        return Invalid;
+    }
+    const QStringList extra = parser.positionalArguments();
+    if (extra.size() != (m_command.action == CardCommand::ExportPreset ? 1 : 0)) {
+        m_error = m_command.action == CardCommand::ExportPreset ? tr("--export-preset 需要预设名称和一个文件")
+                                                                 : tr("多余的参数：%1").arg(extra.join(QLatin1Char(' ')));
         return Invalid;
     }
     const QString value = chosen->valueName().isEmpty() ? QString() : parser.value(*chosen);
@@ -156,10 +180,48 @@ CommandParser::Outcome CommandParser::parse(const QStringList &arguments)
     case CardCommand::Eq:
         valid = parseBands(value, &m_command.bands);
         break;
+    case CardCommand::Preset:
+    case CardCommand::SavePreset:
+    case CardCommand::ExportPreset:
+    case CardCommand::ImportPreset:
+        valid = parsePreset(value, extra.value(0), parser.value(options.name));
+        break;
     default:
         break;
     }
     return valid ? Command : Invalid;
+}
+
+QString CommandParser::jsonError()
+{
+    return tr("--json 只能与 --status、--list-cards 或 --list-presets 一起使用");
+}
+
+QString CommandParser::nameError()
+{
+    return tr("--name 只能与 --import-preset 一起使用");
+}
+
+// What a companion option given without its command is missing.
+QString CommandParser::companionError(const QCommandLineParser &parser, const QCommandLineOption &name)
+{
+    return parser.isSet(name) ? nameError() : jsonError();
+}
+
+// A preset's name (empty only for an import, which then takes the file's) and a file, made absolute
+// here, as a running window carries the command out in a folder of its own.
+bool CommandParser::parsePreset(const QString &value, const QString &file, const QString &name)
+{
+    const bool import = m_command.action == CardCommand::ImportPreset;
+    m_command.name = (import ? name : value).trimmed();
+    if (!import && m_command.name.isEmpty()) {
+        m_error = tr("预设名称不能为空");
+        return false;
+    }
+    const QString path = import ? value : file;
+    if (!path.isEmpty())
+        m_command.file = QFileInfo(path).absoluteFilePath();
+    return true;
 }
 
 bool CommandParser::parseSwitch(const QString &text, CardCommand::Switch *value)
@@ -239,7 +301,11 @@ QString CommandParser::helpText()
                             "   \"serial\":\"VC05000000001\",\"style\":null,\"version\":1}\n")
            + tr("  style 为选中的风格 0..3，未知时为 null。\n")
            + tr("--list-cards --json 输出一个数组，每个声卡一个对象：\n")
-           + QStringLiteral("  [{\"device\":\"...\",\"model\":\"zq05\",\"productId\":\"1000\",\"vendorId\":\"0C76\"}]\n");
+           + QStringLiteral("  [{\"device\":\"...\",\"model\":\"zq05\",\"productId\":\"1000\",\"vendorId\":\"0C76\"}]\n")
+           + tr("--list-presets --json 输出一个数组，每个预设一个对象；损坏的文件 damaged 为 true，reason 说明原因：\n")
+           + QStringLiteral("  [{\"bands\":{\"1200\":21,\"12000\":27,\"300\":25,\"3600\":22,\"60\":30},\n"
+                            "    \"dB\":{\"1200\":-0.23,\"12000\":2.56,\"300\":1.63,\"3600\":0.23,\"60\":3.95},\n"
+                            "    \"damaged\":false,\"file\":\"...\",\"name\":\"...\",\"note\":\"\",\"reason\":\"\"}]\n");
 }
 
 QString CommandParser::versionText()
@@ -250,5 +316,6 @@ QString CommandParser::versionText()
 QString CommandParser::usageHint()
 {
     return tr("用法：velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style 名称 | "
-              "--eq 60=N,... | --original | --list-cards [--json]；详见 velora --help");
+              "--eq 60=N,... | --original | --list-cards [--json] | --list-presets [--json] | --preset 名称 | "
+              "--import-preset 文件 [--name 名称] | --export-preset 名称 文件 | --save-preset 名称；详见 velora --help");
 }

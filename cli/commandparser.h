@@ -4,6 +4,8 @@
 #include "cardcommand.h"
 
 #include <QCoreApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QStringList>
 
 #include <functional>
@@ -43,6 +45,10 @@ private:
     bool parseSwitch(const QString &text, CardCommand::Switch *value);
     bool parseStyle(const QString &text, int *index) const;
     bool parseBands(const QString &text, QMap<int, int> *bands);
+    bool parsePreset(const QString &value, const QString &file, const QString &name);
+    static QString jsonError();
+    static QString nameError();
+    static QString companionError(const QCommandLineParser &parser, const QCommandLineOption &name);
 
     std::function<QStringList()> m_styleNames;
     CardCommand m_command;

@@ -1,6 +1,7 @@
 #include "headlesscommand.h"
 
 #include "cardrunner.h"
+#include "presetcommand.h"
 #include "device/cardcontrol.h"
 #include "device/detectiondevice.h"
 #include "device/errorprompt.h"
@@ -46,6 +47,10 @@ CommandAnswer failed(int exitCode, const QString &text)
 CommandAnswer HeadlessCommand::run(const CardCommand &command)
 {
     CommandAnswer answer;
+    if (PresetCommand::handles(command.action) && !PresetCommand::needsCard(command.action)) {
+        PresetCommand::run(command, nullptr, &answer);
+        return answer;
+    }
     CollectedPrompts prompts(&answer);
     DetectionDevice detector;
     bool found = false;
@@ -92,6 +97,9 @@ CommandAnswer HeadlessCommand::run(const CardCommand &command)
     CardControl control;
     control.setCard(&model);
     control.setConfig(ConfigFile::instance());
-    CardRunner::apply(control, command, &answer);
+    if (PresetCommand::handles(command.action))
+        PresetCommand::run(command, &control, &answer);
+    else
+        CardRunner::apply(control, command, &answer);
     return answer;
 }

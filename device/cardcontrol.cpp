@@ -143,6 +143,17 @@ bool CardControl::applyStyle(int style)
     return callCard("setEqualizerEffect", {style}) && read;
 }
 
+bool CardControl::applyBands(const QVariantList &values)
+{
+    if (values.size() != Equalizer::bandCount)
+        return false;
+    clearStyle();
+    QMap<int, int> bands;
+    for (int band = 0; band < Equalizer::bandCount; ++band)
+        bands.insert(band, values.at(band).toInt());
+    return setBands(bands);
+}
+
 bool CardControl::restoreOriginal()
 {
     clearStyle();

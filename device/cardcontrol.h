@@ -38,6 +38,9 @@ public:
     Q_INVOKABLE bool setPlayMute(bool on);
     Q_INVOKABLE bool setBand(int band, int value);
     Q_INVOKABLE bool applyStyle(int style);
+    // A preset's five bands in one write; no style is checked after it, so that the next slider move
+    // does not store into a style that no longer matches the card.
+    Q_INVOKABLE bool applyBands(const QVariantList &values);
     // Without a card the page shows zeros, as a card reset to nothing would look.
     Q_INVOKABLE bool restoreOriginal();
     // Drops the checked style's stored values and applies its built-in ones.

@@ -93,7 +93,7 @@ Style: %8
     </message>
     <message>
         <source>与 --status 或 --list-cards 一起：以 JSON 输出。</source>
-        <translation>With --status or --list-cards: prints JSON.</translation>
+        <translation type="vanished">With --status or --list-cards: prints JSON.</translation>
     </message>
     <message>
         <source>麦克风静音。</source>
@@ -125,7 +125,7 @@ Style: %8
     </message>
     <message>
         <source>--json 只能与 --status 或 --list-cards 一起使用</source>
-        <translation>--json goes only with --status or --list-cards</translation>
+        <translation type="vanished">--json goes only with --status or --list-cards</translation>
     </message>
     <message>
         <source>一次只能给一个命令</source>
@@ -185,7 +185,96 @@ Exit codes:
     </message>
     <message>
         <source>用法：velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style 名称 | --eq 60=N,... | --original | --list-cards [--json]；详见 velora --help</source>
-        <translation>Usage: velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style name | --eq 60=N,... | --original | --list-cards [--json]; see velora --help</translation>
+        <translation type="vanished">Usage: velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style name | --eq 60=N,... | --original | --list-cards [--json]; see velora --help</translation>
+    </message>
+    <message>
+        <source>与 --status、--list-cards 或 --list-presets 一起：以 JSON 输出。</source>
+        <translation>With --status, --list-cards or --list-presets: prints JSON.</translation>
+    </message>
+    <message>
+        <source>列出保存的预设（损坏的文件注明原因）。</source>
+        <translation>Lists the saved presets (damaged files with the reason).</translation>
+    </message>
+    <message>
+        <source>把预设的五个频段写入声卡。</source>
+        <translation>Writes a preset&apos;s five bands to the card.</translation>
+    </message>
+    <message>
+        <source>导入 Velora 预设文件或 GraphicEQ 均衡器文本，保存为预设。</source>
+        <translation>Imports a Velora preset file or a GraphicEQ equalizer line as a preset.</translation>
+    </message>
+    <message>
+        <source>与 --import-preset 一起：预设的名称。</source>
+        <translation>With --import-preset: the preset&apos;s name.</translation>
+    </message>
+    <message>
+        <source>把预设写入文件：--export-preset 名称 文件。</source>
+        <translation>Writes a preset to a file: --export-preset name file.</translation>
+    </message>
+    <message>
+        <source>把声卡当前的频段保存为新预设。</source>
+        <translation>Saves the card&apos;s current bands as a new preset.</translation>
+    </message>
+    <message>
+        <source>--export-preset 需要预设名称和一个文件</source>
+        <translation>--export-preset needs a preset name and one file</translation>
+    </message>
+    <message>
+        <source>--json 只能与 --status、--list-cards 或 --list-presets 一起使用</source>
+        <translation>--json goes only with --status, --list-cards or --list-presets</translation>
+    </message>
+    <message>
+        <source>--name 只能与 --import-preset 一起使用</source>
+        <translation>--name goes only with --import-preset</translation>
+    </message>
+    <message>
+        <source>预设名称不能为空</source>
+        <translation>A preset name cannot be empty</translation>
+    </message>
+    <message>
+        <source>--list-presets --json 输出一个数组，每个预设一个对象；损坏的文件 damaged 为 true，reason 说明原因：
+</source>
+        <translation>--list-presets --json prints an array, one object per preset; a damaged file has damaged true and the reason in reason:
+</translation>
+    </message>
+    <message>
+        <source>用法：velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style 名称 | --eq 60=N,... | --original | --list-cards [--json] | --list-presets [--json] | --preset 名称 | --import-preset 文件 [--name 名称] | --export-preset 名称 文件 | --save-preset 名称；详见 velora --help</source>
+        <translation>Usage: velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style name | --eq 60=N,... | --original | --list-cards [--json] | --list-presets [--json] | --preset name | --import-preset file [--name name] | --export-preset name file | --save-preset name; see velora --help</translation>
+    </message>
+</context>
+<context>
+    <name>EqualizerLines</name>
+    <message>
+        <source>第 %1 行不是唯一的一行 &quot;GraphicEQ: 频率 增益; ...&quot;</source>
+        <translation>Line %1 is not the one line &quot;GraphicEQ: frequency gain; ...&quot;</translation>
+    </message>
+    <message>
+        <source>没有 &quot;GraphicEQ:&quot; 行，不是预设也不是均衡器文本</source>
+        <translation>No &quot;GraphicEQ:&quot; line: neither a preset nor an equalizer line</translation>
+    </message>
+    <message>
+        <source>%1 Hz 削减了 %2 dB</source>
+        <translation>%1 Hz by %2 dB</translation>
+    </message>
+    <message>
+        <source>超出声卡范围（-10..+10 dB）的频段已被限制：%1</source>
+        <translation>Bands beyond the card&apos;s range (-10..+10 dB) were clamped: %1</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>不是 &quot;频率 增益&quot; 两个数：%1</source>
+        <translation>Not two numbers &quot;frequency gain&quot;: %1</translation>
+    </message>
+    <message>
+        <source>频率没有按从低到高排列：%1 在 %2 之后</source>
+        <translation>Frequencies do not rise: %1 after %2</translation>
+    </message>
+    <message>
+        <source>&quot;GraphicEQ:&quot; 行中没有频率</source>
+        <translation>The &quot;GraphicEQ:&quot; line holds no frequencies</translation>
     </message>
 </context>
 <context>
@@ -441,6 +530,205 @@ Unplug the card and plug it in again</translation>
     </message>
 </context>
 <context>
+    <name>PresetCommand</name>
+    <message>
+        <source>[已损坏] %1：%2
+</source>
+        <translation>[damaged] %1: %2
+</translation>
+    </message>
+    <message>
+        <source>已导入预设“%1”
+</source>
+        <translation>Imported the preset &quot;%1&quot;
+</translation>
+    </message>
+</context>
+<context>
+    <name>PresetFile</name>
+    <message>
+        <source>文件太大（超过 %1 KB）</source>
+        <translation>The file is too large (over %1 KB)</translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>The file is empty</translation>
+    </message>
+    <message>
+        <source>文件不是文本（二进制数据）</source>
+        <translation>The file is not text (binary data)</translation>
+    </message>
+    <message>
+        <source>不是有效的 JSON（第 %1 个字节：%2）</source>
+        <translation>Not valid JSON (at byte %1: %2)</translation>
+    </message>
+    <message>
+        <source>不是 Velora 预设文件（缺少 &quot;%1&quot;）</source>
+        <translation>Not a Velora preset file (no &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>预设没有名称</source>
+        <translation>The preset has no name</translation>
+    </message>
+    <message>
+        <source>频段 %1 Hz 缺少或不是 0..43 的整数</source>
+        <translation>The %1 Hz band is missing or not a whole number 0..43</translation>
+    </message>
+</context>
+<context>
+    <name>PresetFileDialog</name>
+    <message>
+        <source>导出预设</source>
+        <translation>Export preset</translation>
+    </message>
+    <message>
+        <source>Velora 预设 (*.json)</source>
+        <translation>Velora presets (*.json)</translation>
+    </message>
+    <message>
+        <source>导入预设</source>
+        <translation>Import preset</translation>
+    </message>
+    <message>
+        <source>预设或均衡器文本 (*.json *.txt);;所有文件 (*)</source>
+        <translation>Presets or equalizer lines (*.json *.txt);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>PresetMenu</name>
+    <message>
+        <source>预设</source>
+        <translation>Presets</translation>
+    </message>
+    <message>
+        <source>打开预设菜单：应用、保存、重命名、删除、导入、导出或存入风格</source>
+        <translation>Opens the presets: apply, save, rename, delete, import, export or store into a style</translation>
+    </message>
+    <message>
+        <source>预设列表</source>
+        <translation>Presets</translation>
+    </message>
+    <message>
+        <source>%1（已损坏：%2）</source>
+        <translation>%1 (damaged: %2)</translation>
+    </message>
+    <message>
+        <source>已损坏：%1</source>
+        <translation>Damaged: %1</translation>
+    </message>
+    <message>
+        <source>还没有预设</source>
+        <translation>No presets yet</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>保存当前…</source>
+        <translation>Save current…</translation>
+    </message>
+    <message>
+        <source>把当前频段保存为新预设</source>
+        <translation>Save the current bands as a new preset</translation>
+    </message>
+    <message>
+        <source>新预设的名称：</source>
+        <translation>The new preset&apos;s name:</translation>
+    </message>
+    <message>
+        <source>重命名…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message>
+        <source>新名称：</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>删除…</source>
+        <translation>Delete…</translation>
+    </message>
+    <message>
+        <source>删除“%1”？</source>
+        <translation>Delete &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>导出…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>存入风格：</source>
+        <translation>Store into:</translation>
+    </message>
+    <message>
+        <source>存入风格 %1</source>
+        <translation>Store into style %1</translation>
+    </message>
+    <message>
+        <source>存入时风格也用预设的名称</source>
+        <translation>Style takes the preset&apos;s name</translation>
+    </message>
+    <message>
+        <source>预设名称</source>
+        <translation>Preset name</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>PresetStore</name>
+    <message>
+        <source>没有名为“%1”的预设</source>
+        <translation>No preset is named &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>预设名称不能为空</source>
+        <translation>A preset name cannot be empty</translation>
+    </message>
+    <message>
+        <source>已有名为“%1”的预设</source>
+        <translation>A preset named &quot;%1&quot; exists already</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Cannot make the folder %1</translation>
+    </message>
+    <message>
+        <source>频段应为五个 0..43 的整数</source>
+        <translation>The bands must be five whole numbers 0..43</translation>
+    </message>
+    <message>
+        <source>无法删除 %1：%2</source>
+        <translation>Cannot delete %1: %2</translation>
+    </message>
+    <message>
+        <source>无法读取 %1：%2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>风格应为 0..3</source>
+        <translation>The style must be 0..3</translation>
+    </message>
+</context>
+<context>
     <name>RecordWidget</name>
     <message>
         <source>RecordWidget</source>
@@ -539,6 +827,10 @@ Unplug the card and plug it in again</translation>
     <message>
         <source>均衡器频段：方向键调一格，Page Up/Page Down 调五格，松开按键写入声卡</source>
         <translation>Equalizer band: arrow keys move one step, Page Up/Page Down five; the card is written when the key is let go</translation>
+    </message>
+    <message>
+        <source>%1 的增益（dB）</source>
+        <translation>%1 gain (dB)</translation>
     </message>
 </context>
 <context>

@@ -83,10 +83,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>与 --status 或 --list-cards 一起：以 JSON 输出。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>麦克风静音。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -112,10 +108,6 @@
     </message>
     <message>
         <source>多余的参数：%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--json 只能与 --status 或 --list-cards 一起使用</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -165,7 +157,91 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>用法：velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style 名称 | --eq 60=N,... | --original | --list-cards [--json]；详见 velora --help</source>
+        <source>与 --status、--list-cards 或 --list-presets 一起：以 JSON 输出。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列出保存的预设（损坏的文件注明原因）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把预设的五个频段写入声卡。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入 Velora 预设文件或 GraphicEQ 均衡器文本，保存为预设。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>与 --import-preset 一起：预设的名称。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把预设写入文件：--export-preset 名称 文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把声卡当前的频段保存为新预设。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--export-preset 需要预设名称和一个文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json 只能与 --status、--list-cards 或 --list-presets 一起使用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--name 只能与 --import-preset 一起使用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预设名称不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-presets --json 输出一个数组，每个预设一个对象；损坏的文件 damaged 为 true，reason 说明原因：
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法：velora --status [--json] | --mic-mute|--play-mute on|off|toggle | --style 名称 | --eq 60=N,... | --original | --list-cards [--json] | --list-presets [--json] | --preset 名称 | --import-preset 文件 [--name 名称] | --export-preset 名称 文件 | --save-preset 名称；详见 velora --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EqualizerLines</name>
+    <message>
+        <source>第 %1 行不是唯一的一行 &quot;GraphicEQ: 频率 增益; ...&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有 &quot;GraphicEQ:&quot; 行，不是预设也不是均衡器文本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hz 削减了 %2 dB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>超出声卡范围（-10..+10 dB）的频段已被限制：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不是 &quot;频率 增益&quot; 两个数：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>频率没有按从低到高排列：%1 在 %2 之后</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;GraphicEQ:&quot; 行中没有频率</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -415,6 +491,203 @@
     </message>
 </context>
 <context>
+    <name>PresetCommand</name>
+    <message>
+        <source>[已损坏] %1：%2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已导入预设“%1”
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PresetFile</name>
+    <message>
+        <source>文件太大（超过 %1 KB）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件不是文本（二进制数据）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不是有效的 JSON（第 %1 个字节：%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不是 Velora 预设文件（缺少 &quot;%1&quot;）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预设没有名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>频段 %1 Hz 缺少或不是 0..43 的整数</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PresetFileDialog</name>
+    <message>
+        <source>导出预设</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velora 预设 (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入预设</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预设或均衡器文本 (*.json *.txt);;所有文件 (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PresetMenu</name>
+    <message>
+        <source>预设</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开预设菜单：应用、保存、重命名、删除、导入、导出或存入风格</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预设列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（已损坏：%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已损坏：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还没有预设</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存当前…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把当前频段保存为新预设</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新预设的名称：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重命名…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新名称：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除“%1”？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>存入风格：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>存入风格 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>存入时风格也用预设的名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预设名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PresetStore</name>
+    <message>
+        <source>没有名为“%1”的预设</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预设名称不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已有名为“%1”的预设</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>频段应为五个 0..43 的整数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法删除 %1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法读取 %1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>风格应为 0..3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecordWidget</name>
     <message>
         <source>RecordWidget</source>
@@ -512,6 +785,10 @@
     </message>
     <message>
         <source>均衡器频段：方向键调一格，Page Up/Page Down 调五格，松开按键写入声卡</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 的增益（dB）</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

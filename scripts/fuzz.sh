@@ -7,7 +7,7 @@ set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(mkdir -p "${1:-$root/build/fuzz}" && cd "${1:-$root/build/fuzz}" && pwd)
 seconds=${FUZZ_SECONDS:-20}
-targets=(fuzz_wavefile fuzz_configfile fuzz_cardprotocol fuzz_cardcommandline)
+targets=(fuzz_wavefile fuzz_configfile fuzz_cardprotocol fuzz_cardcommandline fuzz_presetfile)
 unset MAKEFLAGS MFLAGS MAKELEVEL
 cmake -S "$root" -B "$dir" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORA_FUZZ=ON -DVELORA_WERROR="${VELORA_WERROR:-OFF}" >/dev/null || exit 1

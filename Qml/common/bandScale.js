@@ -11,6 +11,17 @@ function decibels(value) {
     return (value - topValue / 2) * 2 * topDecibels / topValue
 }
 
+// The step nearest to a gain in dB, within 0..43; a gain halfway between two steps goes up.
+function valueOf(db) {
+    return Math.max(0, Math.min(topValue, Math.floor(db * topValue / (2 * topDecibels) + topValue / 2 + 0.5)))
+}
+
+// A typed gain ("+3.5", "-2,1 dB", "4"), or NaN for text that is not one.
+function parseDecibels(text) {
+    var number = text.trim().replace(/\s*db$/i, "").replace(",", ".")
+    return /^[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)$/.test(number) ? Number(number) : NaN
+}
+
 // "+2.6", "-10.0": one decimal, always signed.
 function decibelText(value) {
     var db = decibels(value)

@@ -11,8 +11,36 @@ Item {
 
     property string text: ""
     property int sliderValue: 0
+    // The value the knob shows now, while it is dragged too.
+    readonly property int liveValue: slider.value
 
     signal valueChange(int value)
+
+    // Enter on the slider or a double click on its dB value: a gain typed in dB, snapped to the nearest
+    // step, goes to the card as a release would send it; Esc or text that is not a number changes nothing.
+    property bool entryOpen: false
+
+    function openEntry() {
+        entry.text = BandScale.decibelText(slider.value)
+        entryOpen = true
+        entry.selectAll()
+        entry.forceActiveFocus()
+    }
+
+    function closeEntry(accept) {
+        if (!entryOpen)
+            return
+        entryOpen = false
+        slider.forceActiveFocus()
+        var db = BandScale.parseDecibels(entry.text)
+        if (!accept || isNaN(db))
+            return
+        var value = BandScale.valueOf(db)
+        if (value === slider.value)
+            return
+        sliderInput.valueChange(value)
+        sliderInput.sliderValue = value
+    }
 
     width: 62
     height: 144
@@ -34,11 +62,56 @@ Item {
         Accessible.name: qsTr("%1，%2 dB").arg(BandScale.spokenBand(sliderInput.text))
                                           .arg(BandScale.decibelText(value))
         Accessible.description: qsTr("均衡器频段：方向键调一格，Page Up/Page Down 调五格，松开按键写入声卡")
+        Keys.onReturnPressed: sliderInput.openEntry()
+        Keys.onEnterPressed: sliderInput.openEntry()
         onPressedChanged: {
             if (pressed)
                 return
             sliderInput.valueChange(value)
             sliderInput.sliderValue = value
+        }
+    }
+
+    BasicTextF3 {
+        objectName: "decibels"
+        x: slider.x + 8 - width / 2
+        y: 172
+        width: 62
+        horizontalAlignment: Text.AlignHCenter
+        color: "#A8A8A8"
+        text: BandScale.decibelText(slider.value) + " dB"
+        visible: !sliderInput.entryOpen
+
+        MouseArea {
+            anchors.fill: parent
+            onDoubleClicked: sliderInput.openEntry()
+        }
+    }
+
+    Rectangle {
+        x: slider.x + 8 - width / 2
+        y: 170
+        width: 50
+        height: 18
+        visible: sliderInput.entryOpen
+        color: CusConfig.controlColor
+        radius: 2
+
+        CusTextInput {
+            id: entry
+            objectName: "decibelEntry"
+            anchors.fill: parent
+            clip: true
+            horizontalAlignment: TextInput.AlignHCenter
+            color: CusConfig.controlTextColor
+            font.pixelSize: CusConfig.fontSizeLevel3
+            maximumLength: 8
+            Accessible.role: Accessible.EditableText
+            Accessible.name: qsTr("%1 的增益（dB）").arg(BandScale.spokenBand(sliderInput.text))
+            Keys.onReturnPressed: sliderInput.closeEntry(true)
+            Keys.onEnterPressed: sliderInput.closeEntry(true)
+            Keys.onEscapePressed: sliderInput.closeEntry(false)
+            onEditingFinished: sliderInput.closeEntry(false)
         }
     }
 

@@ -13,6 +13,14 @@ Item {
     height: 456
 
     readonly property var bandKeys: ["eQ60", "eQ300", "eQ1200", "eQ3600", "eQ12000"]
+    // The sliders' values as they move, for the curve and "Save current".
+    property var liveValues: [0, 0, 0, 0, 0]
+
+    function showLive(index, value) {
+        var values = liveValues.slice()
+        values[index] = value
+        liveValues = values
+    }
 
     function card() {
         return typeof SoundCard !== "undefined" && SoundCard ? SoundCard : null
@@ -247,6 +255,24 @@ Item {
         onClicked: CardControl.recoverStyle()
     }
 
+    PresetMenu {
+        id: presetMenu
+        objectName: "presetMenu"
+        x: 444
+        y: 155
+        currentValues: page.liveValues
+        onOpening: {
+            var names = []
+            for (var i = 0; i < presetRepeater.count; ++i)
+                names.push(presetRepeater.itemAt(i).caption)
+            // An equal list would still make the panel build its style buttons again.
+            if (JSON.stringify(names) !== JSON.stringify(styleNames))
+                styleNames = names
+        }
+        // The store has written the name into setting.ini already.
+        onStyleNamed: presetRepeater.itemAt(style).customName = name
+    }
+
     BasicTextF3 {
         x: 32
         y: 195
@@ -268,6 +294,15 @@ Item {
         text: "-10dB"
     }
 
+    ResponseCurve {
+        objectName: "responseCurve"
+        x: 71
+        y: 196
+        width: 358
+        height: 144
+        values: page.liveValues
+    }
+
     Row {
         id: sliderList
         objectName: "sliderList"
@@ -286,6 +321,7 @@ Item {
                 height: 144
                 text: modelData
                 onValueChange: page.controlDev(index, value)
+                onLiveValueChanged: page.showLive(index, liveValue)
             }
         }
     }

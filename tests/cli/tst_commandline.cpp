@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -75,6 +76,43 @@ QJsonObject bands(int b60, int b300, int b1200, int b3600, int b12000)
     return {{"60", b60}, {"300", b300}, {"1200", b1200}, {"3600", b3600}, {"12000", b12000}};
 }
 
+QString dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Norvane/velora";
+}
+
+// Every file of the presets folder with its bytes.
+QMap<QString, QByteArray> presetFiles()
+{
+    QMap<QString, QByteArray> files;
+    const QDir folder(dataFolder() + "/presets");
+    for (const QString &name : folder.entryList(QDir::Files)) {
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(name, file.readAll());
+    }
+    return files;
+}
+
+// The --list-presets --json entry of this name, or an empty object.
+QJsonObject listedPreset(const QString &name)
+{
+    const Run run = velora({"--list-presets", "--json"});
+    for (const QJsonValue &entry : QJsonDocument::fromJson(run.rawOut).array()) {
+        if (entry.toObject().value("name").toString() == name)
+            return entry.toObject();
+    }
+    return {};
+}
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return file.fileName();
+}
+
 } // namespace
 
 class TestCommandLine : public QObject
@@ -97,12 +135,16 @@ private slots:
     void aRealCardNoLibraryServesIsLeftAlone();
     void commandsAtTheSameMomentAreBothCarriedOut();
     void listCardsNamesEveryCard();
+    void presetsKeptExportedAndImported();
+    void equalizerLinesBecomeTheFiveBands();
+    void badPresetInputIsRefusedAndNothingChanges();
 
     void theWindowCarriesOutTheCommandAsItsClicksWould();
     void aCardFailureInTheWindowIsAnsweredNotBoxed();
     void aWindowThatDoesNotAnswerIsGivenUpOn();
     void aWindowUnderAnErrorBoxRefusesTheCommand();
     void aSlowCardGetsOneTruthfulAnswerPerCommand();
+    void presetCommandsGoThroughTheWindow();
 
 private:
     // Starts the real window and waits until it has read the plugged-in card.
@@ -121,6 +163,7 @@ private:
 void TestCommandLine::init()
 {
     m_stateDir.reset(new QTemporaryDir);
+    QDir(dataFolder() + "/presets").removeRecursively();
 }
 
 void TestCommandLine::cleanup()
@@ -544,6 +587,160 @@ void TestCommandLine::aSlowCardGetsOneTruthfulAnswerPerCommand()
             QVERIFY2((gains.value(hertz) == factory.value(hertz)) != done, qPrintable(hertz));
         }
     }
+}
+
+// A preset with a Chinese name saved from the card, exported, imported under another name and
+// exported again: the same five bands all the way, in the card's units and in dB; applying one is one
+// write of its bands with the mutes the card holds.
+void TestCommandLine::presetsKeptExportedAndImported()
+{
+    plugIn();
+    QTemporaryDir files;
+    QCOMPARE(velora({"--eq", "60=30,300=25,1200=21,3600=0,12000=43"}).exitCode, 0);
+    QCOMPARE(velora({"--play-mute", "on"}).exitCode, 0);
+    newWrites();
+    Run run = velora({"--save-preset", "夜间 模式"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(newWrites(), QStringList());
+    QCOMPARE(listedPreset("夜间 模式").value("bands"), QJsonValue(bands(30, 25, 21, 0, 43)));
+    QCOMPARE(listedPreset("夜间 模式").value("dB"),
+             QJsonValue(QJsonObject{{"60", 3.95}, {"300", 1.63}, {"1200", -0.23}, {"3600", -10}, {"12000", 10}}));
+    QCOMPARE(velora({"--save-preset", "夜间 模式"}).exitCode, 64);
+
+    const QString exported = files.filePath("导出.json");
+    QCOMPARE(velora({"--export-preset", "夜间 模式", exported}).exitCode, 0);
+    run = velora({"--import-preset", exported, "--name", "副本"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains("副本"), qPrintable(run.out));
+    // Imported under its own name it would repeat the one already kept.
+    QCOMPARE(velora({"--import-preset", exported}).exitCode, 64);
+    const QString again = files.filePath("again.json");
+    QCOMPARE(velora({"--export-preset", "副本", again}).exitCode, 0);
+    QFile first(exported);
+    QFile second(again);
+    QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
+    const QJsonObject before = QJsonDocument::fromJson(first.readAll()).object();
+    const QJsonObject after = QJsonDocument::fromJson(second.readAll()).object();
+    QCOMPARE(before.value("name"), QJsonValue("夜间 模式"));
+    QCOMPARE(after.value("bands"), before.value("bands"));
+    QCOMPARE(after.value("dB"), before.value("dB"));
+    QCOMPARE(before.value("bands"), QJsonValue(bands(30, 25, 21, 0, 43)));
+
+    // A file of a newer version with fields this one does not know still reads.
+    QJsonObject newer = before;
+    newer.insert("velora-preset", 7);
+    newer.insert("name", "newer");
+    newer.insert("curve", QJsonArray{1, 2, 3});
+    QCOMPARE(velora({"--import-preset", writeFile(files, "newer.json", QJsonDocument(newer).toJson())}).exitCode, 0);
+
+    QCOMPARE(velora({"--eq", "60=1,300=2,1200=3,3600=4,12000=5"}).exitCode, 0);
+    newWrites();
+    run = velora({"--preset", "副本"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(newWrites(), QStringList{"00 01 00 1E 19 15 00 2B"});
+
+    // A damaged file is listed with its reason and cannot be applied; the others still list.
+    QFile damaged(dataFolder() + "/presets/broken.json");
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("{\"velora-preset\": 1, \"name\": \"broken\", \"bands\": {\"60\": 99}}");
+    damaged.close();
+    const QJsonArray list = QJsonDocument::fromJson(velora({"--list-presets", "--json"}).rawOut).array();
+    QCOMPARE(list.size(), 4);
+    const QJsonObject last = list.last().toObject();
+    QCOMPARE(last.value("file"), QJsonValue("broken.json"));
+    QCOMPARE(last.value("damaged"), QJsonValue(true));
+    QVERIFY(last.value("reason").toString().contains("60"));
+    QCOMPARE(velora({"--preset", "broken"}).exitCode, 64);
+    QCOMPARE(newWrites(), QStringList());
+}
+
+// A GraphicEQ line written here with a known shape: each band is the curve at its frequency on a
+// log axis, snapped to the nearest step, and a gain beyond the card's range is clamped and said so.
+void TestCommandLine::equalizerLinesBecomeTheFiveBands()
+{
+    QTemporaryDir files;
+    const QString path = writeFile(files, "headphones.txt",
+                                   "# measured somewhere\n\n"
+                                   "GraphicEQ: 20 12; 100 0; 1000 10; 3600 -5; 15000 -14; 20000 -14\n");
+    const Run run = velora({"--import-preset", path}, "en_US.UTF-8");
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains("headphones"), qPrintable(run.out));
+    // 12 kHz lies 12.6 dB down, 2.6 dB beyond the card's -10 dB; no other band is beyond the range.
+    QVERIFY2(run.out.contains("12000 Hz") && run.out.contains("2.6 dB"), qPrintable(run.out));
+    QVERIFY2(!run.out.contains("60 Hz") && !run.out.contains("3600 Hz"), qPrintable(run.out));
+    QVERIFY2(run.out.contains("clamped"), qPrintable(run.out));
+    QCOMPARE(listedPreset("headphones").value("bands"), QJsonValue(bands(30, 32, 38, 11, 0)));
+    // A gain far beyond any card is clamped like any other.
+    QCOMPARE(velora({"--import-preset", writeFile(files, "extreme.txt", "GraphicEQ: 20 1e30; 20000 -1e30")}).exitCode, 0);
+    QCOMPARE(listedPreset("extreme").value("bands"), QJsonValue(bands(43, 43, 0, 0, 0)));
+}
+
+// Each bad input is refused with a message and the usage code; the presets folder and the card are
+// left as they were.
+void TestCommandLine::badPresetInputIsRefusedAndNothingChanges()
+{
+    plugIn();
+    QTemporaryDir files;
+    QCOMPARE(velora({"--save-preset", "kept"}).exitCode, 0);
+    const QString good = files.filePath("good.json");
+    QCOMPARE(velora({"--export-preset", "kept", good}).exitCode, 0);
+    const QMap<QString, QByteArray> before = presetFiles();
+    QCOMPARE(before.size(), 1);
+    newWrites();
+
+    QByteArray huge = "GraphicEQ: ";
+    for (int hertz = 1; huge.size() <= 2 * 1024 * 1024; ++hertz)
+        huge += QByteArray::number(hertz) + " 0; ";
+    const QList<QStringList> refused = {
+        {"--import-preset", writeFile(files, "other.json", "{\"name\": \"x\", \"bands\": {}}")},
+        {"--import-preset", writeFile(files, "words.txt", "GraphicEQ: 20 -3.1; 100 loud; 200 1")},
+        {"--import-preset", writeFile(files, "order.txt", "GraphicEQ: 20 -3.1; 300 1; 100 2")},
+        {"--import-preset", writeFile(files, "filters.txt", "Preamp: -6 dB\nFilter 1: ON PK Fc 100 Hz Gain -2 dB Q 1\n")},
+        {"--import-preset", writeFile(files, "huge.txt", huge)},
+        {"--import-preset", writeFile(files, "binary.txt", QByteArray("GraphicEQ: 20 1\0\x01\xff", 19))},
+        {"--import-preset", writeFile(files, "empty.txt", "  \n")},
+        {"--import-preset", files.filePath("missing.txt")},
+        {"--import-preset", good, "--name", "   "},
+        {"--import-preset", good},
+        {"--save-preset", "  "},
+        {"--preset", "not there"},
+        {"--export-preset", "not there", files.filePath("out.json")},
+        {"--export-preset", "kept"},
+    };
+    for (const QStringList &arguments : refused) {
+        const Run run = velora(arguments);
+        QVERIFY2(run.exitCode == 64, qPrintable(arguments.join(' ') + ": " + run.err));
+        QVERIFY2(run.err.startsWith("velora: ") && run.out.isEmpty(), qPrintable(arguments.join(' ') + ": " + run.err));
+        QCOMPARE(presetFiles(), before);
+    }
+    QCOMPARE(newWrites(), QStringList());
+    QVERIFY(!QFile::exists(files.filePath("out.json")));
+}
+
+// With a window running the commands go through it: an import shows in the window's store at once,
+// applying writes the card once from what the window holds (no read), and the window's card bands are
+// what --save-preset keeps.
+void TestCommandLine::presetCommandsGoThroughTheWindow()
+{
+    plugIn();
+    startWindow();
+    QTemporaryDir files;
+    const QString path = writeFile(files, "flat.txt", "GraphicEQ: 20 -10; 20000 10\n");
+    QCOMPARE(velora({"--import-preset", path, "--name", "斜坡"}).exitCode, 0);
+    QCOMPARE(listedPreset("斜坡").value("bands"), QJsonValue(bands(7, 17, 25, 32, 40)));
+    // A checked style is let go, so that the next band change is not stored into it.
+    QCOMPARE(velora({"--style", "jazz"}).exitCode, 0);
+    m_card->takeLogLines();
+    Run run = velora({"--preset", "斜坡"});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = m_card->takeLogLines();
+    QCOMPARE(writes(lines), QStringList{"00 00 00 07 11 19 20 28"});
+    QCOMPARE(lines.filter(QRegularExpression("^read ")), QStringList());
+    QCOMPARE(velora({"--save-preset", "from window"}).exitCode, 0);
+    QCOMPARE(listedPreset("from window").value("bands"), listedPreset("斜坡").value("bands"));
+    QCOMPARE(velora({"--save-preset", "FROM WINDOW"}).exitCode, 64);
+    QCOMPARE(statusOf(velora({"--status", "--json"})).value("style"), QJsonValue());
+    QCOMPARE(m_window->state(), QProcess::Running);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

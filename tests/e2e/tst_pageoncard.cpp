@@ -3,10 +3,13 @@
 // page must show what the card then holds.
 
 #include "app/mainwidget.h"
+#include "app/presetfiledialog.h"
 #include "debuglogrecorder.h"
 #include "errorpromptrecorder.h"
 #include "quicktree.h"
 #include "settings/configfile.h"
+#include "settings/presetfile.h"
+#include "settings/presetstore.h"
 #include "virtualcardprocess.h"
 
 #include <QElapsedTimer>
@@ -55,6 +58,7 @@ private slots:
     void cleanup();
     void bandPresetOriginalAndMuteReachTheCard();
     void keyboardAloneReachesEveryControlAndTheCard();
+    void presetPanelKeepsImportsAndAppliesPresets();
 
 private:
     QQuickItem *item(const QString &name, QQuickItem *under = nullptr);
@@ -68,6 +72,9 @@ private:
     void press(int key, Qt::KeyboardModifiers modifiers = {});
     QString focused();
     void tabTo(const QString &name);
+    QQuickItem *panelItem(const QString &name);
+    void answerPanel(const QString &button, const QString &name);
+    QStringList presetNames();
     int m_writesWhileDragging = 0;
 
     QTemporaryDir m_stateDir;
@@ -259,7 +266,7 @@ void TestPageOnCard::keyboardAloneReachesEveryControlAndTheCard()
 
     // Tab walks the window in reading order and comes round again; it writes nothing.
     const QStringList readingOrder{"btnSetting", "btnMinimize", "btnClose", "btnMicMute", "btnPlayMute", "original",
-                                   "preset0", "preset1", "preset2", "preset3", "recover", "band0", "band1",
+                                   "preset0", "preset1", "preset2", "preset3", "recover", "presetMenu", "band0", "band1",
                                    "band2", "band3", "band4", "recordToggle"};
     QStringList walked;
     for (int i = 0; i <= readingOrder.size(); ++i) {
@@ -270,6 +277,12 @@ void TestPageOnCard::keyboardAloneReachesEveryControlAndTheCard()
     press(Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(focused(), QString("recordToggle"));
     QCOMPARE(writtenBlocks(m_card).size(), 0);
+    // Space opens the preset panel with the keyboard in its list; Esc closes it again.
+    tabTo("presetMenu");
+    press(Qt::Key_Space);
+    QTRY_COMPARE(focused(), QString("presetList"));
+    press(Qt::Key_Escape);
+    QTRY_COMPARE(focused(), QString("presetMenu"));
 
     // Up held on the 300 Hz band: the window system repeats it, as X11 does with the first repeat left
     // unmarked; the card is written once, when the key is let go.
@@ -331,6 +344,157 @@ void TestPageOnCard::keyboardAloneReachesEveryControlAndTheCard()
     QTRY_VERIFY(!popup->property("visible").toBool());
     QCOMPARE(focused(), QString("btnSetting"));
     QCOMPARE(writtenBlocks(m_card).size(), 0);
+}
+
+
+// The preset panel's items live in the window's overlay, outside the page.
+QQuickItem *TestPageOnCard::panelItem(const QString &name)
+{
+    return findNamedItem(m_scene->quickWindow()->contentItem(), name);
+}
+
+// Presses a panel button that asks for a name, gives it and confirms.
+void TestPageOnCard::answerPanel(const QString &button, const QString &name)
+{
+    click(panelItem(button));
+    QVERIFY(panelItem("presetName")->hasActiveFocus());
+    panelItem("presetName")->setProperty("text", name);
+    click(panelItem("presetConfirm"));
+}
+
+QStringList TestPageOnCard::presetNames()
+{
+    QStringList names;
+    for (const PresetStore::Entry &entry : PresetStore::instance()->entries())
+        names << entry.preset.name;
+    return names;
+}
+
+// Everything the preset panel offers, on the real window: a drag shows its dB value and moves the
+// curve before anything is written; the current bands are kept, renamed, exported, deleted and
+// imported again; a GraphicEQ file shows its clamping before it is kept; applying writes the card
+// once; storing into style 2 changes that style only. The card hears nothing but the one apply.
+void TestPageOnCard::presetPanelKeepsImportsAndAppliesPresets()
+{
+    QTemporaryDir files;
+    QString chosenFile;
+    PresetFileDialog::setChooser([&chosenFile](bool, const QString &) { return chosenFile; });
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_card.takeLogLines();
+    QList<int> current = pageBands();
+    current[2] = 43;
+
+    QQuickItem *slider = item("slider", item("band2"));
+    const qreal x = slider->width() / 2;
+    mouse(QEvent::MouseButtonPress, scenePoint(slider, x, slider->height() * (1 - slider->property("position").toReal())),
+          Qt::LeftButton);
+    mouse(QEvent::MouseMove, scenePoint(slider, x, slider->height() * 0.3), Qt::LeftButton);
+    mouse(QEvent::MouseMove, scenePoint(slider, x, -10), Qt::LeftButton);
+    QCOMPARE(item("decibels", item("band2"))->property("text").toString(), QString("+10.0 dB"));
+    QCOMPARE(item("responseCurve")->property("values").toList().at(2).toInt(), 43);
+    QCOMPARE(writtenBlocks(m_card), QList<QList<int>>());
+    mouse(QEvent::MouseButtonRelease, scenePoint(slider, x, -10), Qt::NoButton);
+    // The mutes stay as the card holds them (the card keeps its state between the tests).
+    const QList<QList<int>> released = stepWrites();
+    QCOMPARE(released.size(), 1);
+    const int playMute = released.first().at(0);
+    const int micMute = released.first().at(1);
+    QCOMPARE(released, block(playMute, micMute, current));
+
+    click(item("presetMenu"));
+    QTRY_VERIFY(panelItem("presetList") && panelItem("presetList")->isVisible());
+    answerPanel("presetSave", "夜间");
+    Preset kept;
+    QVERIFY2(PresetStore::instance()->find("夜间", &kept).isEmpty(), qPrintable(panelItem("presetNote")->property("text").toString()));
+    QCOMPARE(QList<int>(kept.bands.begin(), kept.bands.end()), current);
+    answerPanel("presetSave", "夜间");
+    QVERIFY2(panelItem("presetNote")->property("text").toString().contains("夜间"),
+             qPrintable(panelItem("presetNote")->property("text").toString()));
+    click(panelItem("presetCancel"));
+    QCOMPARE(presetNames(), QStringList{"夜间"});
+
+    answerPanel("presetRename", "夜间 2");
+    QCOMPARE(presetNames(), QStringList{"夜间 2"});
+    chosenFile = files.filePath("exported.json");
+    click(panelItem("presetExport"));
+    QFile exported(chosenFile);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QString why;
+    QVERIFY(PresetFile::read(exported.readAll(), &kept, &why));
+    QCOMPARE(kept.name, QString("夜间 2"));
+    click(panelItem("presetDelete"));
+    QCOMPARE(presetNames(), QStringList{"夜间 2"});
+    click(panelItem("presetConfirm"));
+    QCOMPARE(presetNames(), QStringList());
+    QCOMPARE(panelItem("presetList")->property("count").toInt(), 0);
+
+    click(panelItem("presetImport"));
+    QCOMPARE(panelItem("presetName")->property("text").toString(), QString("夜间 2"));
+    click(panelItem("presetConfirm"));
+    QCOMPARE(PresetStore::instance()->find("夜间 2", &kept), QString());
+    QCOMPARE(QList<int>(kept.bands.begin(), kept.bands.end()), current);
+
+    QFile line(files.filePath("phones.txt"));
+    QVERIFY(line.open(QIODevice::WriteOnly));
+    line.write("GraphicEQ: 20 12; 100 0; 1000 10; 3600 -5; 15000 -14; 20000 -14\n");
+    line.close();
+    chosenFile = line.fileName();
+    click(panelItem("presetImport"));
+    const QString note = panelItem("presetNote")->property("text").toString();
+    QVERIFY2(note.contains("12000 Hz") && note.contains("2.6 dB") && !note.contains("60 Hz"), qPrintable(note));
+    QCOMPARE(presetNames().size(), 1);
+    click(panelItem("presetConfirm"));
+    QCOMPARE(presetNames(), (QStringList{"phones", "夜间 2"}));
+    QCOMPARE(panelItem("presetList")->property("count").toInt(), 2);
+    QCOMPARE(writtenBlocks(m_card), QList<QList<int>>());
+
+    panelItem("presetList")->setProperty("currentIndex", 0);
+    click(panelItem("presetApply"));
+    const QList<int> phones{30, 32, 38, 11, 0};
+    QCOMPARE(stepWrites(), block(playMute, micMute, phones));
+    QCOMPARE(pageBands(), phones);
+    QVariantList curve;
+    for (int value : phones)
+        curve << value;
+    QCOMPARE(item("responseCurve")->property("values").toList(), curve);
+
+    click(item("presetMenu"));
+    QTRY_VERIFY(panelItem("presetList")->isVisible());
+    panelItem("presetList")->setProperty("currentIndex", 0);
+    // The style buttons are placed when the panel is first drawn.
+    QTRY_VERIFY(panelItem("presetToStyle2")->x() > panelItem("presetToStyle1")->x());
+    const auto styles = [] {
+        QVariantList all;
+        for (int style = 0; style < 4; ++style)
+            all << QVariant(ConfigFile().getEqualizerConfig(style)) << ConfigFile().getCustomText(style);
+        return all;
+    };
+    QVariantList expected = styles();
+    expected[4] = QVariantList{30, 32, 38, 11, 0};
+    click(panelItem("presetToStyle2"));
+    QCOMPARE(styles(), expected);
+    press(Qt::Key_Escape);
+
+    // A gain typed on the focused slider (Enter opens the entry) goes to the card in one write,
+    // snapped to the nearest step; text that is not a gain writes nothing.
+    item("slider", item("band4"))->forceActiveFocus();
+    press(Qt::Key_Return);
+    QQuickItem *entry = item("decibelEntry", item("band4"));
+    QTRY_VERIFY(entry->hasActiveFocus());
+    QTest::keyClicks(m_scene, "-3,2 dB");
+    press(Qt::Key_Return);
+    QCOMPARE(stepWrites(), block(playMute, micMute, {30, 32, 38, 11, 15}));
+    QCOMPARE(item("decibels", item("band4"))->property("text").toString(), QString("-3.0 dB"));
+    QCOMPARE(focused(), QString("band4"));
+    press(Qt::Key_Return);
+    QTest::keyClicks(m_scene, "loud");
+    press(Qt::Key_Return);
+    QTest::qWait(300);
+    QCOMPARE(writtenBlocks(m_card), QList<QList<int>>());
+    QCOMPARE(pageBands(), QList<int>({30, 32, 38, 11, 15}));
+    QCOMPARE(writtenBlocks(m_card), QList<QList<int>>());
+    PresetFileDialog::setChooser({});
 }
 
 QTEST_MAIN(TestPageOnCard)

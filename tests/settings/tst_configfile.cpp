@@ -1,4 +1,5 @@
 #include "settings/configfile.h"
+#include "settings/presetstore.h"
 #include "sandbox.h"
 
 #include <QCoreApplication>
@@ -244,6 +245,40 @@ private slots:
         QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(readAll(config + "/setting.ini"), original);
         QVERIFY2(messages.contains("***settings not saved"), messages.constData());
+    }
+
+    // Storing a preset into style 2 writes its five bands into "knightConfig" and nothing else: the
+    // other styles, their names and any key the program does not know stay as they were; the style's
+    // name changes only when asked.
+    void presetStoredIntoAStyleChangesOnlyThatGroup()
+    {
+        QVERIFY(QDir().mkpath(m_configDir));
+        writeAll(m_ini, "[popularConfig]\n60Hz=1\n\n[knightConfig]\n60Hz=2\n300Hz=3\n\n[rockConfig]\n12000Hz=4\n\n"
+                        "[CustomText]\n0=mine\n2=jazzy\n\n[elsewhere]\nkey=value\n");
+        PresetStore presets;
+        QCOMPARE(presets.save(QStringLiteral("夜间"), {10, 20, 30, 40, 43}), QString());
+        QVERIFY(!presets.storeIntoStyle(QStringLiteral("夜间"), 4, false).isEmpty());
+        QVERIFY(!presets.storeIntoStyle(QStringLiteral("none"), 2, false).isEmpty());
+        const QSettings before(m_ini, QSettings::IniFormat);
+        QMap<QString, QVariant> kept;
+        for (const QString &key : before.allKeys())
+            kept.insert(key, before.value(key));
+
+        QCOMPARE(presets.storeIntoStyle(QStringLiteral("夜间"), 2, false), QString());
+        QSettings after(m_ini, QSettings::IniFormat);
+        for (const QString &key : after.allKeys()) {
+            if (!key.startsWith("knightConfig/"))
+                QCOMPARE(after.value(key), kept.value(key));
+        }
+        QCOMPARE(after.allKeys().size(), kept.size() + 3);
+        ConfigFile config;
+        QCOMPARE(config.getEqualizerConfig(2), (QVariantList{10, 20, 30, 40, 43}));
+        QCOMPARE(config.getEqualizerConfig(0), (QVariantList{1, 37, 32, 34, 41}));
+        QCOMPARE(config.getCustomText(2), QStringLiteral("jazzy"));
+
+        QCOMPARE(presets.storeIntoStyle(QStringLiteral("夜间"), 2, true), QString());
+        QCOMPARE(config.getCustomText(2), QStringLiteral("夜间"));
+        QCOMPARE(config.getCustomText(0), QStringLiteral("mine"));
     }
 
     void instanceIsOneStoreInTheDataFolder()
