@@ -80,10 +80,9 @@ void CardRunner::apply(CardControl &control, const CardCommand &command, Command
 QJsonObject CardRunner::status(SoundCardBase &model, bool connected, int style)
 {
     const ParameterBlock &block = ParameterBlock::instance();
-    const unsigned char gains[] = {block.eQ60, block.eQ300, block.eQ1200, block.eQ3600, block.eQ12000};
     QJsonObject bands;
     for (int i = 0; i < Equalizer::bandCount; ++i)
-        bands.insert(QString::number(Equalizer::bandHertz[i]), int(gains[i]));
+        bands.insert(QString::number(Equalizer::bandHertz[i]), int(block.band(i)));
     return {{QStringLiteral("version"), jsonVersion},
             {QStringLiteral("model"), model.getDevType()},
             {QStringLiteral("serial"), model.getSNCode()},

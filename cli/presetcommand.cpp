@@ -82,7 +82,8 @@ void savePreset(const CardCommand &command, CommandAnswer *answer)
     const ParameterBlock &block = ParameterBlock::instance();
     Preset preset;
     preset.name = command.name;
-    preset.bands = {block.eQ60, block.eQ300, block.eQ1200, block.eQ3600, block.eQ12000};
+    for (int i = 0; i < Equalizer::bandCount; ++i)
+        preset.bands[i] = block.band(i);
     const QString why = PresetStore::instance()->add(preset);
     if (!why.isEmpty())
         refuse(why, answer);

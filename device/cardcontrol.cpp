@@ -31,6 +31,22 @@ CardControl::CardControl(QObject *parent) : QObject(parent)
     qRegisterMetaType<QList<int>>("QList<int>");
 }
 
+QStringList CardControl::bandKeys()
+{
+    QStringList keys;
+    for (int i = 0; i < Equalizer::bandCount; ++i)
+        keys.append(Equalizer::bandKey(i));
+    return keys;
+}
+
+QStringList CardControl::bandCaptions()
+{
+    QStringList captions;
+    for (int i = 0; i < Equalizer::bandCount; ++i)
+        captions.append(Equalizer::bandCaption(i));
+    return captions;
+}
+
 void CardControl::setCard(QObject *card)
 {
     m_card = card;

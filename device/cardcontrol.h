@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QVariant>
 
 // What each control of the control page does, written once for the page, for a command carried out
@@ -17,6 +18,9 @@ class CardControl : public QObject
     Q_OBJECT
     // The style whose bands the card holds now, -1 for none: a band change is stored into it.
     Q_PROPERTY(int checkedStyle READ checkedStyle NOTIFY checkedStyleChanged)
+    // The equalizer's bands for the page: their keys in the model's values and their captions.
+    Q_PROPERTY(QStringList bandKeys READ bandKeys CONSTANT)
+    Q_PROPERTY(QStringList bandCaptions READ bandCaptions CONSTANT)
 public:
     enum Mute { MicMute, PlayMute };
     enum Change { Off, On, Toggle };
@@ -28,6 +32,8 @@ public:
     void setConfig(QObject *config);
 
     int checkedStyle() const { return m_checkedStyle; }
+    static QStringList bandKeys();
+    static QStringList bandCaptions();
 
     // A toggle starts from the host's copy of the card's block.
     bool changeMute(Mute mute, Change change);

@@ -19,6 +19,10 @@ struct ParameterBlock
 
     static ParameterBlock &instance();
 
+    // Band 0..4, 60 Hz first.
+    unsigned char &band(int index);
+    unsigned char band(int index) const;
+
     // The block as it travels to and from the card.
     void toBytes(unsigned char *bytes) const;
     void fromBytes(const unsigned char *bytes);

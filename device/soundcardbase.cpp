@@ -23,9 +23,7 @@ QString blockText(const unsigned char *bytes, int size)
 // The block's byte of band 0..4.
 unsigned char &bandByte(int band)
 {
-    ParameterBlock &block = ParameterBlock::instance();
-    unsigned char *bands[] = {&block.eQ60, &block.eQ300, &block.eQ1200, &block.eQ3600, &block.eQ12000};
-    return *bands[band];
+    return ParameterBlock::instance().band(band);
 }
 
 static_assert(std::tuple_size<decltype(CardModel::factoryBands)>::value == Equalizer::bandCount,
@@ -141,7 +139,10 @@ QList<int> SoundCardBase::setOriginal()
     block.playMute = 0;
     block.micMute = 0;
     m_comm.writeData();
-    return {block.playMute, block.micMute, block.eQ60, block.eQ300, block.eQ1200, block.eQ3600, block.eQ12000};
+    QList<int> bytes = {block.playMute, block.micMute};
+    for (int i = 0; i < Equalizer::bandCount; ++i)
+        bytes.append(block.band(i));
+    return bytes;
 }
 
 QString SoundCardBase::getFirmwareVer()
@@ -167,10 +168,11 @@ bool SoundCardBase::readParameters()
     }
     ParameterBlock &block = ParameterBlock::instance();
     block.fromBytes(bytes);
-    m_allPara = {{QStringLiteral("flag"), int(block.flag)},       {QStringLiteral("playMute"), int(block.playMute)},
-                 {QStringLiteral("micMute"), int(block.micMute)}, {QStringLiteral("eQ60"), int(block.eQ60)},
-                 {QStringLiteral("eQ300"), int(block.eQ300)},     {QStringLiteral("eQ1200"), int(block.eQ1200)},
-                 {QStringLiteral("eQ3600"), int(block.eQ3600)},   {QStringLiteral("eQ12000"), int(block.eQ12000)}};
+    m_allPara = {{QStringLiteral("flag"), int(block.flag)},
+                 {QStringLiteral("playMute"), int(block.playMute)},
+                 {QStringLiteral("micMute"), int(block.micMute)}};
+    for (int i = 0; i < Equalizer::bandCount; ++i)
+        m_allPara.insert(Equalizer::bandKey(i), int(block.band(i)));
     emit allParaChanged();
     qDebug() << "***Update data to interface";
     m_isReady = true;

@@ -12,7 +12,7 @@ Item {
     width: 560
     height: 456
 
-    readonly property var bandKeys: ["eQ60", "eQ300", "eQ1200", "eQ3600", "eQ12000"]
+    readonly property var bandKeys: CardControl.bandKeys
     // The sliders' values as they move, for the curve and "Save current".
     property var liveValues: [0, 0, 0, 0, 0]
 
@@ -63,7 +63,7 @@ Item {
         var playMute = Number(para.playMute)
         if (btnPlayMute.checkedState !== playMute)
             btnPlayMute.checkedState = playMute
-        for (var i = 0; i < 5; ++i) {
+        for (var i = 0; i < bandKeys.length; ++i) {
             var value = Number(para[bandKeys[i]])
             if (band(i).sliderValue !== value)
                 band(i).sliderValue = value
@@ -312,7 +312,7 @@ Item {
 
         Repeater {
             id: bandRepeater
-            model: ["60Hz", "300Hz", "1.2KHz", "3.6KHz", "12KHz"]
+            model: CardControl.bandCaptions
 
             Slider_input {
                 id: textSlider
@@ -347,7 +347,7 @@ Item {
         CardControl.clearStyle()
         if (!config())
             return
-        for (var i = 0; i < 4; ++i) {
+        for (var i = 0; i < presetRepeater.count; ++i) {
             var stored = Config.getCustomText(i)
             if (stored)
                 presetRepeater.itemAt(i).customName = stored
