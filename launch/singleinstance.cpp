@@ -7,10 +7,14 @@ SingleInstance::SingleInstance(QObject *parent) : QObject(parent) {}
 bool SingleInstance::isRunning(const QString &key)
 {
     useKey(key); // detaches from any earlier key
-    clearStaleSegment();
-    // Creation is atomic across processes: exactly one start can win it.
-    if (m_segment.create(sizeof(quint32)))
-        return false;
+    // Creation is atomic across processes: exactly one start can win it. A segment left by a killed
+    // copy is cleared first; a failed creation clears once more, because only then does the file
+    // exist by which such a segment is found.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        clearStaleSegment();
+        if (m_segment.create(sizeof(quint32)))
+            return false;
+    }
     if (!m_segment.attach())
         return true;
     quint32 handle = 0;
