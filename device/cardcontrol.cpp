@@ -1,5 +1,6 @@
 #include "cardcontrol.h"
 
+#include "cardmodels.h"
 #include "methodcall.h"
 #include "parameterblock.h"
 #include "settings/equalizer.h"
@@ -45,6 +46,14 @@ QStringList CardControl::bandCaptions()
     for (int i = 0; i < Equalizer::bandCount; ++i)
         captions.append(Equalizer::bandCaption(i));
     return captions;
+}
+
+QVariantMap CardControl::pictures()
+{
+    QVariantMap pictures;
+    for (const CardModel &model : CardModels::table)
+        pictures.insert(QLatin1String(model.name), QLatin1String(model.picture));
+    return pictures;
 }
 
 void CardControl::setCard(QObject *card)

@@ -21,6 +21,8 @@ class CardControl : public QObject
     // The equalizer's bands for the page: their keys in the model's values and their captions.
     Q_PROPERTY(QStringList bandKeys READ bandKeys CONSTANT)
     Q_PROPERTY(QStringList bandCaptions READ bandCaptions CONSTANT)
+    // Model name -> the picture the page shows for it; a model not in it keeps the current picture.
+    Q_PROPERTY(QVariantMap pictures READ pictures CONSTANT)
 public:
     enum Mute { MicMute, PlayMute };
     enum Change { Off, On, Toggle };
@@ -34,6 +36,7 @@ public:
     int checkedStyle() const { return m_checkedStyle; }
     static QStringList bandKeys();
     static QStringList bandCaptions();
+    static QVariantMap pictures();
 
     // A toggle starts from the host's copy of the card's block.
     bool changeMute(Mute mute, Change change);

@@ -8,21 +8,23 @@
 #include <array>
 
 // The card models the program knows, written once for detection, the model, the command line and the
-// virtual card: each one's name, USB ids and factory band values (60 Hz .. 12 kHz, the card's units).
+// virtual card: each one's name, USB ids, factory band values (60 Hz .. 12 kHz, the card's units) and
+// the picture the page shows for it (an image's base name in the skin's folder).
 struct CardModel
 {
     const char *name;
     int vendorId;
     int productId;
     std::array<unsigned char, 5> factoryBands;
+    const char *picture;
 };
 
 namespace CardModels {
 
 // In the order detection tries them.
 constexpr std::array<CardModel, 2> table = {{
-    {"zq05", VirtualBus::vendorId, 0x1000, {0x21, 0x1D, 0x23, 0x1C, 0x11}},
-    {"zq06", VirtualBus::vendorId, 0x1001, {0x2B, 0x2A, 0x24, 0x27, 0x26}},
+    {"zq05", VirtualBus::vendorId, 0x1000, {0x21, 0x1D, 0x23, 0x1C, 0x11}, "zq05"},
+    {"zq06", VirtualBus::vendorId, 0x1001, {0x2B, 0x2A, 0x24, 0x27, 0x26}, "zq06"},
 }};
 
 // The model of this name, or null.

@@ -9,8 +9,6 @@ Item {
     clip: true
 
     property string language: ""
-    // Models whose picture the program carries; another type keeps the current picture.
-    readonly property var pictured: ["zq05", "zq06"]
 
     signal btnclicked(int btnIndex)
 
@@ -32,8 +30,10 @@ Item {
     Connections {
         target: MainLogic
         function onIsConnect(isConnect, devType) {
-            if (root.pictured.indexOf(devType) >= 0)
-                image.source = imgPath + "blackSkin/" + devType + ".png"
+            // A model without a picture of its own keeps the current one.
+            const picture = CardControl.pictures[devType]
+            if (picture)
+                image.source = imgPath + "blackSkin/" + picture + ".png"
         }
     }
 }
