@@ -5,11 +5,13 @@
 # needed) and no just-in-time debugger, so that a crashing test program ends instead of waiting
 # for a debugger that nobody will drive. With VELORA_WINE_DRIVER=x11 the prefix gets wine's X11
 # driver instead and the program draws on $DISPLAY (Xvfb): windows that must be seen, OpenGL.
+# Wine's own messages are off; VELORA_WINEDEBUG=+seh,+loaddll (any WINEDEBUG value) turns some on,
+# e.g. to find the module a crash is in.
 set -u
 prefix=$1
 shift
 wine=/usr/lib/wine/wine64
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEARCH=win64
+export WINEPREFIX="$prefix" WINEDEBUG=${VELORA_WINEDEBUG:--all} WINEARCH=win64
 # No Mono or Gecko install prompts, no menu entries written into the user's desktop.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 driver=${VELORA_WINE_DRIVER:-null}

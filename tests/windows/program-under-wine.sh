@@ -22,7 +22,7 @@ scripts=$here/../../scripts
 prefix=$build/wineprefix-x11
 work=$(mktemp -d "${TMPDIR:-/tmp}/velora-wine.XXXXXX")
 serial=VCW0500000042
-export VELORA_WINE_DRIVER=x11 LANG=en_US.UTF-8
+export VELORA_WINE_DRIVER=x11 LANG=C.UTF-8
 # Wine's search path: the installed program finds the stand-in library in the build folder (nothing
 # installed ships one); the card finds Qt's DLLs in the deploy folder.
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
@@ -46,6 +46,23 @@ wait_for() {
 }
 
 pids=()
+# Serves the requests of ffmpegbridge.c: the arguments in, the output, errors and exit code out.
+spool=$work/ffmpeg-spool
+serve_ffmpeg() {
+  local request id args
+  while :; do
+    for request in "$spool"/*.args; do
+      [ -e "$request" ] || continue
+      id=${request%.args}
+      mapfile -d '' -t args <"$request"
+      rm "$request"
+      ffmpeg "${args[@]}" >"$id.out" 2>"$id.err"
+      echo $? >"$id.code.part"
+      mv "$id.code.part" "$id.code"
+    done
+    sleep 0.1
+  done
+}
 cleanup() {
   kill -9 "${pids[@]}" 2>/dev/null
   WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null
@@ -54,8 +71,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A user whose name has a space and is not ASCII, as C:\Users\测试用户 is on Windows: takes, versions,
+# the export, the log and setting.ini all live under that folder (wine names it after $USER).
+export USER='测试 用户' LOGNAME='测试 用户'
 run # the prefix, made once per build folder
-user=$prefix/drive_c/users/$(id -un)
+user=$prefix/drive_c/users/$USER
 version=$(sed -n 's/^project(velora VERSION \([0-9.]*\).*/\1/p' "$here/../../CMakeLists.txt")
 twin_setup=$build/Velora-$version-x64-setup.exe
 product_setup=$build/../Velora-$version-setup.exe
@@ -68,7 +88,10 @@ uninstall_key='Microsoft\Windows\CurrentVersion\Uninstall\Velora'
 # of the run that made the prefix).
 rm -rf "$user/velora-bus" "$user/AppData/Local/Norvane" "$user/AppData/Roaming/Norvane" "$product" \
   "$installed" "$shortcut" "$user/Music"
-mkdir "$user/Music"
+mkdir -p "$user/Music" "$spool"
+export VELORA_FFMPEG_SPOOL=$(winpath "$spool")
+serve_ffmpeg &
+pids+=($!)
 "$scripts/start-sound-server.sh" "$work/sound" >/dev/null || { echo "FAIL the sound server did not start"; exit 1; }
 export PULSE_SERVER=unix:$work/sound/native
 
@@ -168,6 +191,9 @@ else
 fi
 
 started=$(date +%s.%N)
+# Qt's own file dialog: wine's comdlg32 faults on the native save dialog Qt opens. Wine passes no QT_
+# variable on from the Unix environment; the user's environment in the registry it does.
+run reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d windows:dialogs=none /f >/dev/null 2>&1
 "$scripts/wine-run.sh" "$prefix" "$target" >"$work/velora.out" 2>&1 &
 pids+=($!)
 velora=$!
@@ -250,6 +276,59 @@ else
 fi
 shot "$id" wine-recorder
 
+# Without an ffmpeg.exe beside the program or on the search path the export is greyed out: Ctrl+S
+# opens no dialog.
+# (Wine maps the dialog in a way xdotool's --onlyvisible does not count.)
+save_dialog() { xdotool search --name '^Save File$' 2>/dev/null | head -1; }
+save_dialog_shown() { [ -n "$(save_dialog)" ]; }
+xdotool key ctrl+s
+sleep 3
+if [ -n "$take" ] && [ -z "$(save_dialog)" ]; then
+  pass "without ffmpeg.exe the export is greyed out"
+else
+  fail "without ffmpeg.exe the export is greyed out (take '${take:-none}', a save dialog '$(save_dialog)')"
+fi
+
+# The machine's ffmpeg stands in for ffmpeg.exe beside the program, through a bridge (ffmpegbridge.c)
+# that the program's own job code starts as it would start the real one.
+x86_64-w64-mingw32-gcc -O2 -o "$installed/ffmpeg.exe" "$here/ffmpegbridge.c" -lshell32
+# A second of the take cut out with the keyboard: to the chart, a second on, a second selected, cut.
+xdotool mousemove --window "$id" 400 300
+xdotool key F6 ctrl+Right shift+ctrl+Right Delete
+duration() { ffprobe -v error -show_entries format=duration -of csv=p=0 "$1" 2>/dev/null; }
+near() { [ -n "$1" ] && [ -n "$2" ] && [ "$(echo "d = $1 - $2; d < $3 && -d < $3" | bc)" = 1 ]; }
+cut_version=${take%.wav}_1.wav
+if [ -n "$take" ] && wait_for 30 test -s "$cut_version" && sleep 1 &&
+  near "$(duration "$take")" "$(echo "$(duration "$cut_version") + 1" | bc)" 0.15; then
+  pass "a second cut out of the take under a non-ASCII user folder through ffmpeg.exe ($(duration "$take") s -> $(duration "$cut_version") s)"
+else
+  fail "a second cut out of the take under a non-ASCII user folder through ffmpeg.exe (version '$cut_version':" \
+    "$(duration "$take") s -> $(duration "$cut_version") s)"
+fi
+
+# The cut version exported to mp3 through the save dialog, which opens in the Music folder with mp3.
+exported="$user/Music/wine export.mp3"
+xdotool mousemove --window "$id" 400 300
+xdotool key ctrl+s
+if wait_for 30 save_dialog_shown; then
+  dialog=$(save_dialog)
+  shot "$dialog" wine-export-dialog
+  xdotool mousemove --window "$dialog" 200 100
+  xdotool type --delay 50 "wine export"
+  xdotool key Return
+fi
+exported_level() {
+  ffmpeg -nostdin -hide_banner -i "$exported" -af "bandpass=f=440:width_type=h:w=100,volumedetect" -f null - 2>&1 |
+    sed -n 's/.*mean_volume: \(-*[0-9.]*\) dB/\1/p'
+}
+if wait_for 30 test -s "$exported" && sleep 2 && near "$(duration "$exported")" "$(duration "$cut_version")" 0.15 &&
+  [ "$(echo "$(exported_level) > -35" | bc)" = 1 ]; then
+  pass "the cut take exported to mp3 holds the tone ($(duration "$exported") s, $(exported_level) dB at 440 Hz)"
+else
+  fail "the cut take exported to mp3 holds the tone ('$(ls "$user/Music")')"
+fi
+rm -f "$installed/ffmpeg.exe"
+
 kill -9 "$card"
 # A command through the window then answers as for no card: exit 2, and nothing on standard output.
 answer=
@@ -287,7 +366,7 @@ fi
 ended() { ! kill -0 "$velora" 2>/dev/null; }
 second_take=
 recording() {
-  second_take=$(find "$user/Music" -maxdepth 1 -name 'clip_*.wav' ! -samefile "${take:-/}" | head -1)
+  second_take=$(find "$user/Music" -maxdepth 1 -name 'clip_[0-9][0-9][0-9][0-9].wav' ! -samefile "${take:-/}" | head -1)
   [ -n "$second_take" ] && [ "$(stat -c %s "$second_take")" -gt 100000 ]
 }
 wait_for 20 recording
