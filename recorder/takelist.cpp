@@ -5,7 +5,6 @@
 #include "takeversions.h"
 #include "wavefile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,11 +15,6 @@
 namespace {
 
 const QString Suffix = QStringLiteral(".wav");
-
-QString text(const char *source)
-{
-    return QCoreApplication::translate("TakeList", source);
-}
 
 QString nativeName(const QString &path)
 {
@@ -46,7 +40,7 @@ bool moveAll(const QStringList &from, const QStringList &to, QString *error)
         QFile file(from.at(i));
         if (file.rename(to.at(i)))
             continue;
-        *error = text("无法重命名 %1：%2").arg(nativeName(from.at(i)), file.errorString());
+        *error = TakeList::tr("无法重命名 %1：%2").arg(nativeName(from.at(i)), file.errorString());
         while (--i >= 0)
             QFile::rename(to.at(i), from.at(i));
         return false;
@@ -116,11 +110,13 @@ QString TakeList::nameProblem(const QString &baseName)
 {
     static const QRegularExpression bad(QStringLiteral("[\\\\/:*?\"<>|.\\x00-\\x1f]"));
     if (baseName.isEmpty())
-        return text("请输入录音的名称。");
+        return tr("请输入录音的名称。");
     if (bad.match(baseName).hasMatch())
-        return text("名称不能含有 \\ / : * ? \" < > |、句点或控制字符。");
-    if (TakeSpace::takeNumber(baseName + Suffix) >= 0 || baseName.compare(QStringLiteral("clip"), Qt::CaseInsensitive) == 0)
-        return text("“%1”这样的名称留给新的录音，请换一个名称。").arg(baseName);
+        return tr("名称不能含有 \\ / : * ? \" < > |、句点或控制字符。");
+    const bool recorderName = TakeSpace::takeNumber(baseName + Suffix) >= 0
+        || baseName.compare(QStringLiteral("clip"), Qt::CaseInsensitive) == 0;
+    if (recorderName)
+        return tr("“%1”这样的名称留给新的录音，请换一个名称。").arg(baseName);
     return QString();
 }
 
@@ -131,13 +127,14 @@ QString TakeList::conflictIn(const QString &takePath, const QString &newPath)
     const QFileInfo take(takePath);
     const TakeVersions newVersions(newPath);
     const QString newFile = QFileInfo(newPath).fileName();
-    for (const QString &name : take.absoluteDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden)) {
+    const QDir folder = take.absoluteDir();
+    for (const QString &name : folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden)) {
         if (name != take.fileName() && (name == newFile || newVersions.isVersionName(name)))
-            return text("%1 已经存在，请换一个名称。").arg(nativeName(take.absoluteDir().filePath(name)));
+            return tr("%1 已经存在，请换一个名称。").arg(nativeName(folder.filePath(name)));
     }
     for (const Take &other : takes(take.absolutePath())) {
         if (other.path != take.absoluteFilePath() && TakeVersions(other.path).isVersionName(newFile))
-            return text("“%1”会被当作 %2 的剪切版本，请换一个名称。")
+            return tr("“%1”会被当作 %2 的剪切版本，请换一个名称。")
                 .arg(QFileInfo(newPath).completeBaseName(), QFileInfo(other.path).fileName());
     }
     return QString();
@@ -148,7 +145,7 @@ bool TakeList::moveToTrash(const QString &takePath, QString *error)
     const QStringList versions = versionsOf(takePath);
     QFile take(takePath);
     if (!take.moveToTrash()) {
-        *error = text("无法把 %1 移到回收站，它仍在原处：%2").arg(nativeName(takePath), take.errorString());
+        *error = tr("无法把 %1 移到回收站，它仍在原处：%2").arg(nativeName(takePath), take.errorString());
         return false;
     }
     RenamedTakes::forget(takePath);
@@ -158,6 +155,7 @@ bool TakeList::moveToTrash(const QString &takePath, QString *error)
             left << nativeName(version);
     }
     if (!left.isEmpty())
-        *error = text("录音已移到回收站，但这些剪切版本没有，仍在原处：\n%1").arg(left.join(QLatin1Char('\n')));
+        *error = tr("录音已移到回收站，但这些剪切版本没有，仍在原处：\n%1")
+                     .arg(left.join(QLatin1Char('\n')));
     return left.isEmpty();
 }

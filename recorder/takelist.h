@@ -1,6 +1,7 @@
 #ifndef TAKELIST_H
 #define TAKELIST_H
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,8 @@
 // was moved before it goes back.
 class TakeList
 {
+    Q_DECLARE_TR_FUNCTIONS(TakeList)
+
 public:
     struct Take
     {
