@@ -974,6 +974,10 @@ Unplug the card and plug it in again</translation>
             <numerusform>Its %n cut versions go with it.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>这已是当前的录音。</source>
+        <translation>This is the current take already.</translation>
+    </message>
 </context>
 <context>
     <name>TakeSpace</name>

@@ -931,6 +931,10 @@
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>这已是当前的录音。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TakeSpace</name>

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -52,7 +53,8 @@ TakeListDialog::TakeListDialog(RecorderSession *session, QWidget *parent)
     retranslate();
     refresh();
     const QFontMetrics metrics = fontMetrics();
-    resize(metrics.averageCharWidth() * 80, metrics.height() * 20);
+    const QSize room = (parent ? parent->screen() : screen())->availableGeometry().size() * 9 / 10;
+    resize(QSize(metrics.averageCharWidth() * 80, metrics.height() * 20).boundedTo(room));
 }
 
 void TakeListDialog::buildLayout()
@@ -184,9 +186,12 @@ QString TakeListDialog::whyFixed(const QString &path) const
     return QString();
 }
 
-// Why no take can be opened now; empty when one can.
-QString TakeListDialog::whyNotOpened() const
+// Why the take cannot be opened now; empty when it can. Opening the current take again would go
+// back to its recording and lose the way back to its later versions.
+QString TakeListDialog::whyNotOpened(const QString &path) const
 {
+    if (path == absolute(m_session->editor()->session().takePath()))
+        return tr("这已是当前的录音。");
     if (m_session->isRecording())
         return tr("正在录音，停止后才能打开其他录音。");
     if (m_session->busy())
@@ -197,7 +202,7 @@ QString TakeListDialog::whyNotOpened() const
 void TakeListDialog::updateActions()
 {
     const QString path = selectedPath();
-    const QString notOpened = path.isEmpty() ? QString() : whyNotOpened();
+    const QString notOpened = path.isEmpty() ? QString() : whyNotOpened(path);
     const QString fixed = path.isEmpty() ? QString() : whyFixed(path);
     m_open->setEnabled(!path.isEmpty() && notOpened.isEmpty());
     m_open->setToolTip(notOpened.isEmpty() ? tr("打开为当前录音 (Enter)") : notOpened);

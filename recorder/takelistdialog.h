@@ -40,7 +40,7 @@ private:
     void fill(QTreeWidgetItem *item, const TakeList::Take &take);
     void updateActions();
     QString whyFixed(const QString &path) const;
-    QString whyNotOpened() const;
+    QString whyNotOpened(const QString &path) const;
     void onEdited(QTreeWidgetItem *item, int column);
     void retranslate();
 

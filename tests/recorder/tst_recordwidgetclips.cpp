@@ -599,6 +599,8 @@ void TestRecordWidgetClips::takeListOpensRenamesAndTrashes()
     auto *takes = list->findChild<QTreeWidget *>();
     QCOMPARE(takes->topLevelItemCount(), 2);
     list->select(second);
+    // Opening it again would lose the way back to its versions.
+    QVERIFY(!list->findChild<QPushButton *>("openTake")->isEnabled());
     QVERIFY(!list->findChild<QPushButton *>("trashTake")->isEnabled());
     QVERIFY(!list->findChild<QPushButton *>("trashTake")->toolTip().isEmpty());
     QTest::keyClick(takes, Qt::Key_Delete);
