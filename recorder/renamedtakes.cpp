@@ -15,6 +15,14 @@ QVariantMap remembered()
     return QSettings().value(Key).toMap();
 }
 
+// Takes removed or moved away by other means are forgotten as the list is written.
+void store(QVariantMap takes)
+{
+    for (auto it = takes.begin(); it != takes.end();)
+        it = QFileInfo(it.key()).isFile() ? it + 1 : takes.erase(it);
+    QSettings().setValue(Key, takes);
+}
+
 QString keyOf(const QString &path)
 {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
@@ -54,12 +62,12 @@ void RenamedTakes::moved(const QString &oldPath, const QString &newPath, int num
     QVariantMap takes = remembered();
     const QVariant first = takes.take(keyOf(oldPath));
     takes.insert(keyOf(newPath), first.isValid() ? first : number);
-    QSettings().setValue(Key, takes);
+    store(takes);
 }
 
 void RenamedTakes::forget(const QString &path)
 {
     QVariantMap takes = remembered();
     if (takes.remove(keyOf(path)) > 0)
-        QSettings().setValue(Key, takes);
+        store(takes);
 }
