@@ -585,7 +585,7 @@ void TestRecordWidgetClips::keysBelongToTheFocusedControl()
 // take as the current one, which cuts and exports as a recorded take does. The second, no longer
 // current, is renamed in place with its version, and the next take still gets a number of its own.
 // Moved to the trash, it goes there whole with its version and nothing else; the current take
-// cannot be moved.
+// and the one recording cannot be moved.
 void TestRecordWidgetClips::takeListOpensRenamesAndTrashes()
 {
     const QDir folder(m_folder);
@@ -671,6 +671,28 @@ void TestRecordWidgetClips::takeListOpensRenamesAndTrashes()
     QCOMPARE(m_questions.size(), 1);
     QVERIFY(QFile::exists(m_take));
     list->reject();
+    QTRY_VERIFY(list.isNull());
+
+    // While a take records, it stays where it is, and no take can be opened in its place.
+    QTest::mouseClick(m_widget->findChild<QToolButton *>("btnRecord"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(m_widget->elapsedMs() >= 500, StartTimeoutMs);
+    const QString recording = m_widget->session()->recordingPath();
+    list = openTakeList();
+    takes = list->findChild<QTreeWidget *>();
+    list->select(recording);
+    QCOMPARE(list->selectedPath(), recording);
+    QVERIFY(!list->findChild<QPushButton *>("trashTake")->isEnabled());
+    QVERIFY(!list->findChild<QPushButton *>("renameTake")->isEnabled());
+    QTest::keyClick(takes, Qt::Key_Delete);
+    QCOMPARE(m_questions.size(), 1);
+    list->select(first);
+    QVERIFY(!list->findChild<QPushButton *>("openTake")->isEnabled());
+    QTest::keyClick(takes, Qt::Key_Return);
+    QVERIFY(m_widget->isRecording());
+    list->reject();
+    QTest::mouseClick(m_widget->findChild<QToolButton *>("btnRecord"), Qt::LeftButton);
+    QTRY_COMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
+    QVERIFY(QFile::exists(recording));
 }
 
 QTEST_MAIN(TestRecordWidgetClips)
