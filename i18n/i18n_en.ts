@@ -802,6 +802,14 @@ Unplug the card and plug it in again</translation>
         <source>录音机</source>
         <translation>Recorder</translation>
     </message>
+    <message>
+        <source>录音列表 (Ctrl+O)</source>
+        <translation>Takes (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>录音列表</source>
+        <translation>Takes</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryBar</name>
@@ -838,6 +846,137 @@ Unplug the card and plug it in again</translation>
     <message>
         <source>正在完成录音</source>
         <translation>Finishing a recording</translation>
+    </message>
+</context>
+<context>
+    <name>TakeList</name>
+    <message>
+        <source>无法重命名 %1：%2</source>
+        <translation>Could not rename %1: %2</translation>
+    </message>
+    <message>
+        <source>请输入录音的名称。</source>
+        <translation>Enter a name for the take.</translation>
+    </message>
+    <message>
+        <source>名称不能含有 \ / : * ? &quot; &lt; &gt; |、句点或控制字符。</source>
+        <translation>A name cannot contain \ / : * ? &quot; &lt; &gt; |, a full stop or control characters.</translation>
+    </message>
+    <message>
+        <source>“%1”这样的名称留给新的录音，请换一个名称。</source>
+        <translation>Names like “%1” are kept for new takes; choose another name.</translation>
+    </message>
+    <message>
+        <source>%1 已经存在，请换一个名称。</source>
+        <translation>%1 already exists; choose another name.</translation>
+    </message>
+    <message>
+        <source>“%1”会被当作 %2 的剪切版本，请换一个名称。</source>
+        <translation>“%1” would be taken for a cut version of %2; choose another name.</translation>
+    </message>
+    <message>
+        <source>无法把 %1 移到回收站，它仍在原处：%2</source>
+        <translation>Could not move %1 to the trash; it is still where it was: %2</translation>
+    </message>
+    <message>
+        <source>录音已移到回收站，但这些剪切版本没有，仍在原处：
+%1</source>
+        <translation>The take was moved to the trash, but these cut versions were not and are still where they were:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TakeListDialog</name>
+    <message>
+        <source>录音列表</source>
+        <translation>Takes</translation>
+    </message>
+    <message>
+        <source>录音文件夹：%1</source>
+        <translation>Takes folder: %1</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>录制时间</source>
+        <translation>Recorded</translation>
+    </message>
+    <message>
+        <source>时长</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>移到回收站</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>关闭 (Esc)</source>
+        <translation>Close (Esc)</translation>
+    </message>
+    <message>
+        <source>录音中</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>正在录制这段录音，不能改名或移到回收站。</source>
+        <translation>This take is being recorded; it cannot be renamed or moved to the trash.</translation>
+    </message>
+    <message>
+        <source>这是当前的录音，不能改名或移到回收站；先打开另一段录音。</source>
+        <translation>This is the current take; it cannot be renamed or moved to the trash. Open another take first.</translation>
+    </message>
+    <message>
+        <source>正在录音，停止后才能打开其他录音。</source>
+        <translation>A take is being recorded; stop it to open another take.</translation>
+    </message>
+    <message>
+        <source>剪切或导出进行中，完成或取消后才能打开其他录音。</source>
+        <translation>A cut or export is running; another take can be opened once it has finished or been cancelled.</translation>
+    </message>
+    <message>
+        <source>打开为当前录音 (Enter)</source>
+        <translation>Open as the current take (Enter)</translation>
+    </message>
+    <message>
+        <source>重命名，剪切版本随之改名 (F2)</source>
+        <translation>Rename, its cut versions along with it (F2)</translation>
+    </message>
+    <message>
+        <source>连同剪切版本移到回收站 (Delete)</source>
+        <translation>Move to the trash with its cut versions (Delete)</translation>
+    </message>
+    <message>
+        <source>把“%1”移到回收站吗？</source>
+        <translation>Move “%1” to the trash?</translation>
+    </message>
+    <message numerus="yes">
+        <source>它的 %n 个剪切版本也一起移走。</source>
+        <translation>
+            <numerusform>Its cut version goes with it.</numerusform>
+            <numerusform>Its %n cut versions go with it.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>这已是当前的录音。</source>
+        <translation>This is the current take already.</translation>
     </message>
 </context>
 <context>

@@ -761,6 +761,14 @@
         <source>录音机</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>录音列表 (Ctrl+O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音列表</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryBar</name>
@@ -796,6 +804,135 @@
     <name>TakeGuard</name>
     <message>
         <source>正在完成录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TakeList</name>
+    <message>
+        <source>无法重命名 %1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入录音的名称。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名称不能含有 \ / : * ? &quot; &lt; &gt; |、句点或控制字符。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”这样的名称留给新的录音，请换一个名称。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 已经存在，请换一个名称。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”会被当作 %2 的剪切版本，请换一个名称。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法把 %1 移到回收站，它仍在原处：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音已移到回收站，但这些剪切版本没有，仍在原处：
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TakeListDialog</name>
+    <message>
+        <source>录音列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音文件夹：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录制时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时长</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>移到回收站</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭 (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在录制这段录音，不能改名或移到回收站。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这是当前的录音，不能改名或移到回收站；先打开另一段录音。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在录音，停止后才能打开其他录音。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>剪切或导出进行中，完成或取消后才能打开其他录音。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开为当前录音 (Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重命名，剪切版本随之改名 (F2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连同剪切版本移到回收站 (Delete)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把“%1”移到回收站吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>它的 %n 个剪切版本也一起移走。</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>这已是当前的录音。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -98,6 +98,11 @@ bool RecorderSession::isRecording() const
     return m_recorder && m_recorder->state() != QMediaRecorder::StoppedState;
 }
 
+QString RecorderSession::recordingPath() const
+{
+    return isRecording() ? takeLocalPath(m_takeLocation) : QString();
+}
+
 void RecorderSession::recordOrStop()
 {
     ensureMedia();

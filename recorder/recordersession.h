@@ -62,6 +62,8 @@ public:
     qint64 versionMs() const { return m_versionMs; }
     QUrl recordUrl() const { return m_recordUrl; }
     QString playPath() const { return m_playPath; }
+    // The file of the take that records; empty while none does.
+    QString recordingPath() const;
     QAudioRecorder *recorder() const { return m_recorder; }
     QMediaPlayer *player() const { return m_player; }
     ClipEditor *editor() const { return m_editor; }

@@ -8,12 +8,14 @@
 #include "recorderbars.h"
 #include "recorderkeys.h"
 #include "takechart.h"
+#include "takelistdialog.h"
 #include "waveformwidget.h"
 
 #include <QAudioRecorder>
 #include <QDebug>
 #include <QMediaPlayer>
 #include <QPixmap>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -42,6 +44,7 @@ RecordWidget::RecordWidget(QWidget *parent)
     m_bars = new RecorderBars(this, ui->waveforFrame, m_session);
     m_chart = new TakeChart(m_session, ui->waveforFrame);
     m_keys = new RecorderKeys(this, ui->btnRecord, ui->btnPauseGo, ui->btnSave, ui->waveforFrame->waveformWidget());
+    new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_O), ui->btnTakes, SLOT(click()));
     connectSession();
     connectParts();
     updateAvailability();
@@ -207,6 +210,14 @@ void RecordWidget::on_btnSave_clicked()
         return;
     qDebug() << "filePath" << filePath;
     m_editor->exportTo(filePath, m_session->versionMs());
+}
+
+void RecordWidget::on_btnTakes_clicked()
+{
+    ensureMedia();
+    auto *dialog = new TakeListDialog(m_session, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void RecordWidget::onJobEnded(TakeSession::Job job, bool succeeded)

@@ -70,6 +70,7 @@ private slots:
     void undo();
     void on_btnSave_clicked();
     void redo();
+    void on_btnTakes_clicked();
 
 private:
     void connectSession();

@@ -1,5 +1,7 @@
 #include "takespace.h"
 
+#include "renamedtakes.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -27,15 +29,18 @@ QString TakeSpace::nextTakeFolder()
     return QDir::homePath();
 }
 
-QString TakeSpace::nextTakePath(const QString &folder)
+int TakeSpace::takeNumber(const QString &fileName)
 {
     static const QRegularExpression takeName(QStringLiteral("\\Aclip_([0-9]+)\\.wav\\z"));
-    int highest = 0;
-    for (const QString &name : QDir(folder).entryList({QStringLiteral("clip_*.wav")}, QDir::Files)) {
-        const QRegularExpressionMatch match = takeName.match(name);
-        if (match.hasMatch())
-            highest = qMax(highest, match.captured(1).toInt());
-    }
+    const QRegularExpressionMatch match = takeName.match(fileName);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QString TakeSpace::nextTakePath(const QString &folder)
+{
+    int highest = RenamedTakes::highestNumber(folder);
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("clip_*.wav")}, QDir::Files))
+        highest = qMax(highest, takeNumber(name));
     return QDir(folder).filePath(QStringLiteral("clip_%1.wav").arg(highest + 1, 4, 10, QLatin1Char('0')));
 }
 

@@ -19,8 +19,10 @@ public:
     // The folder the recorder writes the next take into.
     static QString nextTakeFolder();
     // The file of the next take in `folder`: "clip_" and the number after the highest take's there
-    // (four digits at least), then ".wav".
+    // (four digits at least; a take the user renamed keeps its number), then ".wav".
     static QString nextTakePath(const QString &folder);
+    // The number in one of the recorder's take names ("clip_0012.wav" has 12); -1 for other names.
+    static int takeNumber(const QString &fileName);
     // Free bytes for this user on the disk holding `folder`; -1 when it cannot be told.
     static qint64 bytesFree(const QString &folder);
     // What the user is told when a take cannot start for want of room.

@@ -85,10 +85,24 @@ WaveFile::WaveFile(QObject *parent)
 
 bool WaveFile::readWaveFile(const QString &path)
 {
+    QFile file(path);
+    if (!readHeader(file))
+        return false;
+    readBlocks(file, m_frameCount);
+    return true;
+}
+
+bool WaveFile::readHeaderOnly(const QString &path)
+{
+    QFile file(path);
+    return readHeader(file);
+}
+
+bool WaveFile::readHeader(QFile &file)
+{
     m_header = WaveHeader();
     m_frameCount = 0;
     m_error.clear();
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
     if (!readRiffHeader(file) || !findDataChunk(file))
@@ -96,7 +110,6 @@ bool WaveFile::readWaveFile(const QString &path)
     // A file cut short (a take whose writer died) holds fewer bytes than its data size says.
     const qint64 available = qMax<qint64>(0, file.size() - file.pos());
     m_frameCount = qMin<qint64>(m_header.dataSize, available) / m_header.blockAlign;
-    readBlocks(file, m_frameCount);
     return true;
 }
 

@@ -39,6 +39,9 @@ public:
     // False, with no block emitted, when the file cannot be opened or is not 16-bit PCM WAV
     // (errorString() says why). A file shorter than its data chunk claims is read up to its end.
     bool readWaveFile(const QString &path);
+    // Reads the header and counts the frames, without reading the audio: as quick for an hour as
+    // for a second.
+    bool readHeaderOnly(const QString &path);
 
     const WaveHeader &header() const { return m_header; }
     // The frames of audio that the last read found in the file, blocks or not: the length of the
@@ -54,6 +57,8 @@ signals:
 
 private:
     bool fail(const QString &reason);
+    // Opens the file and leaves it at the first sample, the header and frame count read.
+    bool readHeader(QFile &file);
     bool readRiffHeader(QFile &file);
     bool findDataChunk(QFile &file);
     bool readFormatChunk(QFile &file, quint32 size);

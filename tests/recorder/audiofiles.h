@@ -37,6 +37,12 @@ inline bool makeTake(const QString &path, double seconds)
     return sox.waitForFinished(60000) && sox.exitStatus() == QProcess::NormalExit && sox.exitCode() == 0;
 }
 
+inline QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Interleaved 16-bit samples as the decoder reads them.
 inline QVector<qint16> samples(const QString &path)
 {

@@ -4,6 +4,7 @@
 #include "recorder/exportplace.h"
 #include "recorder/jobbar.h"
 #include "recorder/recordwidget.h"
+#include "recorder/takelistdialog.h"
 #include "recorder/wavefile.h"
 #include "recorder/waveformframe.h"
 #include "recorder/waveformwidget.h"
@@ -16,6 +17,9 @@
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QMediaPlayer>
+#include <QPointer>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QToolTip>
@@ -37,12 +41,6 @@ int blockCount(const QString &path)
     int blocks = 0;
     QObject::connect(&reader, &WaveFile::s_waveformData, [&blocks](QVector<qreal> &) { ++blocks; });
     return reader.readWaveFile(path) ? blocks : -1;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -68,6 +66,7 @@ private slots:
     void dialogStartsWhereTheLastExportWentAndAddsTheSuffix();
     void newTakeStartsNumberingAndUndoAfresh();
     void keysBelongToTheFocusedControl();
+    void takeListOpensRenamesAndTrashes();
 
 private:
     WaveformWidget *chart() const { return m_widget->findChild<WaveformWidget *>(); }
@@ -81,6 +80,7 @@ private:
     void redoByKey();
     void save(const QString &answer);
     void checkShows(const QString &path);
+    TakeListDialog *openTakeList();
 
     RecordWidget *m_widget = nullptr;
     QString m_take;
@@ -201,6 +201,17 @@ void TestRecordWidgetClips::checkShows(const QString &path)
     const double chartSeconds = chart()->columnCount() * chart()->step() / chart()->pixelsPerSecond();
     QVERIFY2(qAbs(chartSeconds - durationOf(path)) < 0.05,
              qPrintable(QString("chart %1 s, file %2 s").arg(chartSeconds).arg(durationOf(path))));
+}
+
+// Ctrl+O in the panel's window.
+TakeListDialog *TestRecordWidgetClips::openTakeList()
+{
+    QApplication::setActiveWindow(m_widget->window());
+    QTest::keyClick(m_widget->window(), Qt::Key_O, Qt::ControlModifier);
+    auto *list = m_widget->findChild<TakeListDialog *>();
+    if (list)
+        QApplication::setActiveWindow(list);
+    return list;
 }
 
 // Before any take: undo, cut and export do nothing at all.
@@ -568,6 +579,120 @@ void TestRecordWidgetClips::keysBelongToTheFocusedControl()
     QCOMPARE(QApplication::focusWidget(), chart());
     QTest::keyClick(chart(), Qt::Key_Space);
     QCOMPARE(m_widget->player()->state(), QMediaPlayer::PausedState);
+}
+
+// From the second take current, the first one with versions beside it: the list opens the first
+// take as the current one, which cuts and exports as a recorded take does. The second, no longer
+// current, is renamed in place with its version, and the next take still gets a number of its own.
+// Moved to the trash, it goes there whole with its version and nothing else; the current take
+// and the one recording cannot be moved.
+void TestRecordWidgetClips::takeListOpensRenamesAndTrashes()
+{
+    const QDir folder(m_folder);
+    const QString first = folder.filePath("clip_0001.wav");
+    const QString second = m_take;
+    QCOMPARE(second, folder.filePath("clip_0002.wav"));
+    QVERIFY(QFile::exists(folder.filePath("clip_0002_1.wav")));
+
+    QPointer<TakeListDialog> list = openTakeList();
+    QVERIFY(list);
+    auto *takes = list->findChild<QTreeWidget *>();
+    QCOMPARE(takes->topLevelItemCount(), 2);
+    list->select(second);
+    // Opening it again would lose the way back to its versions.
+    QVERIFY(!list->findChild<QPushButton *>("openTake")->isEnabled());
+    QVERIFY(!list->findChild<QPushButton *>("trashTake")->isEnabled());
+    QVERIFY(!list->findChild<QPushButton *>("trashTake")->toolTip().isEmpty());
+    QTest::keyClick(takes, Qt::Key_Delete);
+    QVERIFY(m_questions.isEmpty());
+    QVERIFY(QFile::exists(second));
+
+    list->select(first);
+    QTest::keyClick(takes, Qt::Key_Return);
+    QTRY_VERIFY(list.isNull());
+    m_take = first;
+    m_base = "clip_0001";
+    checkShows(first);
+    const QStringList beforeCut = folder.entryList(QDir::Files);
+    cut(1.0, 2.0);
+    const QString cutPath = m_widget->playPath();
+    QVERIFY2(!beforeCut.contains(QFileInfo(cutPath).fileName()) && QFileInfo(cutPath).fileName().startsWith("clip_0001_"),
+             qPrintable(cutPath));
+    checkShows(cutPath);
+    const QVector<qint16> take = samples(first);
+    const QVector<qint16> cutVersion = samples(cutPath);
+    QCOMPARE(cutVersion.mid(0, Rate * Channels), take.mid(0, Rate * Channels));
+    QCOMPARE(cutVersion.mid(Rate * Channels), take.mid(2 * Rate * Channels));
+    save(m_exports.filePath("opened.wav"));
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+    QCOMPARE(samples(m_exports.filePath("opened.wav")), cutVersion);
+
+    list = openTakeList();
+    takes = list->findChild<QTreeWidget *>();
+    list->select(second);
+    QTest::keyClick(takes, Qt::Key_F2);
+    QLineEdit *editor = nullptr;
+    QTRY_VERIFY((editor = takes->findChild<QLineEdit *>()));
+    editor->selectAll();
+    QTest::keyClicks(editor, "second take");
+    QTest::keyClick(editor, Qt::Key_Return);
+    const QString renamed = folder.filePath("second take.wav");
+    QTRY_COMPARE(list->selectedPath(), renamed);
+    QVERIFY(QFile::exists(folder.filePath("second take_1.wav")));
+    QVERIFY(!QFile::exists(second));
+    QVERIFY(!QFile::exists(folder.filePath("clip_0002_1.wav")));
+    QVERIFY(m_failures.isEmpty());
+    QTest::keyClick(takes, Qt::Key_Escape);
+    QTRY_VERIFY(list.isNull());
+
+    recordTake(1000);
+    QCOMPARE(m_take, folder.filePath("clip_0003.wav"));
+
+    const QByteArray secondAudio = contents(renamed);
+    QStringList others = folder.entryList(QDir::Files);
+    others.removeAll("second take.wav");
+    others.removeAll("second take_1.wav");
+    list = openTakeList();
+    takes = list->findChild<QTreeWidget *>();
+    list->select(renamed);
+    m_replace = true;
+    QTest::keyClick(takes, Qt::Key_Delete);
+    m_replace = false;
+    QCOMPARE(m_questions.size(), 1);
+    QVERIFY(m_failures.isEmpty());
+    QCOMPARE(folder.entryList(QDir::Files), others);
+    const QDir trash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/files");
+    QCOMPARE(contents(trash.filePath("second take.wav")), secondAudio);
+    QVERIFY(QFile::exists(trash.filePath("second take_1.wav")));
+
+    list->select(m_take);
+    QCOMPARE(list->selectedPath(), m_take);
+    QTest::keyClick(takes, Qt::Key_Delete);
+    QCOMPARE(m_questions.size(), 1);
+    QVERIFY(QFile::exists(m_take));
+    list->reject();
+    QTRY_VERIFY(list.isNull());
+
+    // While a take records, it stays where it is, and no take can be opened in its place.
+    QTest::mouseClick(m_widget->findChild<QToolButton *>("btnRecord"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(m_widget->elapsedMs() >= 500, StartTimeoutMs);
+    const QString recording = m_widget->session()->recordingPath();
+    list = openTakeList();
+    takes = list->findChild<QTreeWidget *>();
+    list->select(recording);
+    QCOMPARE(list->selectedPath(), recording);
+    QVERIFY(!list->findChild<QPushButton *>("trashTake")->isEnabled());
+    QVERIFY(!list->findChild<QPushButton *>("renameTake")->isEnabled());
+    QTest::keyClick(takes, Qt::Key_Delete);
+    QCOMPARE(m_questions.size(), 1);
+    list->select(first);
+    QVERIFY(!list->findChild<QPushButton *>("openTake")->isEnabled());
+    QTest::keyClick(takes, Qt::Key_Return);
+    QVERIFY(m_widget->isRecording());
+    list->reject();
+    QTest::mouseClick(m_widget->findChild<QToolButton *>("btnRecord"), Qt::LeftButton);
+    QTRY_COMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
+    QVERIFY(QFile::exists(recording));
 }
 
 QTEST_MAIN(TestRecordWidgetClips)

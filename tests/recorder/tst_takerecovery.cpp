@@ -29,12 +29,6 @@ using namespace audiofiles;
 
 namespace {
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 quint32 sizeAt(const QByteArray &bytes, int offset)
 {
     return qFromLittleEndian<quint32>(reinterpret_cast<const uchar *>(bytes.constData()) + offset);

@@ -1,3 +1,6 @@
+#include "audiofiles.h"
+#include "recorder/takelist.h"
+#include "recorder/takespace.h"
 #include "recorder/takeversions.h"
 
 #include <QDir>
@@ -14,6 +17,7 @@ private slots:
     void versionsAreNamedAfterTheTake();
     void removesOnlyVersionsOfTheTake();
     void removingEveryNameStillSparesOtherNames();
+    void listedTakeRenamesWithItsVersionsAndKeepsItsNumber();
 
 private:
     static bool touch(const QString &path);
@@ -113,6 +117,67 @@ void TestTakeVersions::removingEveryNameStillSparesOtherNames()
     QVERIFY(touch(folder.filePath("_1.wav")));
     QVERIFY(TakeVersions(folder.filePath(".hidden.wav")).removeVersions(allBut(folder, {})).isEmpty());
     QVERIFY(QFile::exists(folder.filePath("_1.wav")));
+}
+
+// The take list shows the recorder's takes and the ones renamed from it, never versions or other
+// files. A rename carries the take's versions along, refuses a name that is unusable, taken or
+// ambiguous without touching a file, and never lets the recorder's numbering reuse or skip a name.
+void TestTakeVersions::listedTakeRenamesWithItsVersionsAndKeepsItsNumber()
+{
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    QVERIFY(audiofiles::makeTake(folder.filePath("clip_0001.wav"), 1.0));
+    QVERIFY(audiofiles::makeTake(folder.filePath("clip_0001_1.wav"), 0.5));
+    QVERIFY(audiofiles::makeTake(folder.filePath("clip_0001_2.wav"), 0.25));
+    QVERIFY(audiofiles::makeTake(folder.filePath("clip_0002.wav"), 2.0));
+    QVERIFY(audiofiles::makeTake(folder.filePath("clip_0003.wav"), 0.1));
+    QVERIFY(audiofiles::makeTake(folder.filePath("talk.wav"), 0.1));
+    QVERIFY(touch(folder.filePath("notes.txt")));
+    const auto listed = [&folder] {
+        QStringList names;
+        for (const TakeList::Take &take : TakeList::takes(folder.path()))
+            names << QFileInfo(take.path).fileName() + " " + QString::number(take.durationMs);
+        names.sort();
+        return names;
+    };
+    QCOMPARE(listed(), QStringList({"clip_0001.wav 1000", "clip_0002.wav 2000", "clip_0003.wav 100"}));
+
+    // The newest take renamed: the next take still gets a number of its own.
+    QString error;
+    const QByteArray third = audiofiles::contents(folder.filePath("clip_0003.wav"));
+    QCOMPARE(TakeList::rename(folder.filePath("clip_0003.wav"), " interview.WAV ", &error),
+             folder.filePath("interview.wav"));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(audiofiles::contents(folder.filePath("interview.wav")), third);
+    QCOMPARE(TakeSpace::nextTakePath(folder.path()), folder.filePath("clip_0004.wav"));
+
+    // Names refused, the files as they were: each says why.
+    const QStringList before = folder.entryList(QDir::Files, QDir::Name);
+    for (const QString &name : {QString(), QString("a/b"), QString("a.b"), QString("x:y"), QString("clip_0099"),
+                                QString("clip"), QString("interview"), QString("talk"), QString("clip_0002_1")}) {
+        QVERIFY2(TakeList::rename(folder.filePath("clip_0001.wav"), name, &error).isEmpty(), qPrintable(name));
+        QVERIFY2(!error.isEmpty(), qPrintable(name));
+    }
+    // "interview_1" would look like a version of the renamed take.
+    QVERIFY(TakeList::rename(folder.filePath("clip_0002.wav"), "interview_1", &error).isEmpty());
+    QVERIFY(error.contains("interview.wav"));
+    QCOMPARE(folder.entryList(QDir::Files, QDir::Name), before);
+
+    // A take with versions, renamed twice: the versions keep their numbers and audio, and the
+    // first take's number stays taken.
+    const QByteArray firstCut = audiofiles::contents(folder.filePath("clip_0001_1.wav"));
+    QCOMPARE(TakeList::rename(folder.filePath("clip_0001.wav"), "song", &error), folder.filePath("song.wav"));
+    QCOMPARE(TakeList::rename(folder.filePath("song.wav"), "song two", &error), folder.filePath("song two.wav"));
+    QCOMPARE(TakeList::versionsOf(folder.filePath("song two.wav")),
+             QStringList({folder.filePath("song two_1.wav"), folder.filePath("song two_2.wav")}));
+    QCOMPARE(audiofiles::contents(folder.filePath("song two_1.wav")), firstCut);
+    QCOMPARE(listed(), QStringList({"clip_0002.wav 2000", "interview.wav 100", "song two.wav 1000"}));
+    QCOMPARE(folder.entryList(QDir::Files, QDir::Name),
+             QStringList({"clip_0002.wav", "interview.wav", "notes.txt", "song two.wav", "song two_1.wav",
+                          "song two_2.wav", "talk.wav"}));
+    QVERIFY(QFile::remove(folder.filePath("interview.wav")));
+    QVERIFY(QFile::remove(folder.filePath("clip_0002.wav")));
+    QCOMPARE(TakeSpace::nextTakePath(folder.path()), folder.filePath("clip_0002.wav"));
 }
 
 QTEST_GUILESS_MAIN(TestTakeVersions)
