@@ -51,6 +51,45 @@ Style: %8
     </message>
 </context>
 <context>
+    <name>ChartBar</name>
+    <message>
+        <source>全部</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>显示整段录音</source>
+        <translation>Show the whole take</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>播放选区</source>
+        <translation>Play selection</translation>
+    </message>
+    <message>
+        <source>Ctrl+滚轮：在鼠标处缩放</source>
+        <translation>Ctrl+wheel: zoom at the mouse</translation>
+    </message>
+    <message>
+        <source>光标 %1</source>
+        <translation>Cursor %1</translation>
+    </message>
+    <message>
+        <source>选区 %1 – %2，长 %3</source>
+        <translation>Selection %1 – %2, length %3</translation>
+    </message>
+    <message>
+        <source>无选区</source>
+        <translation>No selection</translation>
+    </message>
+</context>
+<context>
     <name>ClipEditor</name>
     <message>
         <source>保存文件</source>

@@ -42,6 +42,45 @@
     </message>
 </context>
 <context>
+    <name>ChartBar</name>
+    <message>
+        <source>全部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示整段录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>播放选区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+滚轮：在鼠标处缩放</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>光标 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选区 %1 – %2，长 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无选区</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClipEditor</name>
     <message>
         <source>保存文件</source>

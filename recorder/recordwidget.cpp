@@ -1,12 +1,14 @@
 #include "recordwidget.h"
 #include "ui_recordwidget.h"
 
+#include "chartbar.h"
 #include "chartscale.h"
 #include "clipeditor.h"
 #include "clipprompts.h"
 #include "ffmpegencoders.h"
 #include "recorderbars.h"
 #include "recorderkeys.h"
+#include "selectionplayer.h"
 #include "takechart.h"
 #include "waveformwidget.h"
 
@@ -42,6 +44,9 @@ RecordWidget::RecordWidget(QWidget *parent)
     m_bars = new RecorderBars(this, ui->waveforFrame, m_session);
     m_chart = new TakeChart(m_session, ui->waveforFrame);
     m_keys = new RecorderKeys(this, ui->btnRecord, ui->btnPauseGo, ui->btnSave, ui->waveforFrame->waveformWidget());
+    auto *chartBar = new ChartBar(this, ui->horizontalLayout_2, ui->waveforFrame);
+    connect(chartBar, &ChartBar::playSelectionPressed,
+            new SelectionPlayer(m_session, m_chart, ui->waveforFrame->waveformWidget()), &SelectionPlayer::play);
     connectSession();
     connectParts();
     updateAvailability();
