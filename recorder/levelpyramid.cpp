@@ -64,12 +64,17 @@ void LevelPyramid::rebuild(const LevelHistory &history)
     }
 }
 
-bool LevelPyramid::envelope(const LevelHistory &history, int first, int end, int lane, qreal *high,
-                            qreal *low) const
+int LevelPyramid::levelFor(int columns) const
 {
     int index = 0;
-    while (index < m_levels.size() && (2 << index) <= end - first)
+    while (index < m_levels.size() && (2 << index) <= columns)
         ++index;
+    return index;
+}
+
+bool LevelPyramid::envelope(const LevelHistory &history, int index, int first, int end, int lane, qreal *high,
+                            qreal *low) const
+{
     *high = -qInf();
     *low = qInf();
     bool found = false;

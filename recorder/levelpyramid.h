@@ -15,10 +15,13 @@ public:
     void columnAdded(const LevelHistory &history);
     void rebuild(const LevelHistory &history);
     void clear() { m_levels.clear(); }
-    // The highest and lowest level of one lane over columns first .. end - 1 (a little more at
-    // either end when the run is long: up to half a run's width); false when no column there holds
-    // the lane.
-    bool envelope(const LevelHistory &history, int first, int end, int lane, qreal *high, qreal *low) const;
+    // The level whose columns are the widest not wider than a run of so many columns.
+    int levelFor(int columns) const;
+    // The highest and lowest level of one lane over columns first .. end - 1, read from the level
+    // levelFor(end - first) (a little more at either end when the run is long: up to half a run's
+    // width); false when no column there holds the lane.
+    bool envelope(const LevelHistory &history, int level, int first, int end, int lane, qreal *high,
+                  qreal *low) const;
 
 private:
     const LevelHistory &level(const LevelHistory &history, int index) const;

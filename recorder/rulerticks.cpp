@@ -14,16 +14,24 @@ constexpr qint64 Steps[] = {1,      2,      5,      10,     20,      50,      10
 RulerTicks::RulerTicks(double pixelsPerSecond, qint64 lastMs, const QFontMetrics &metrics)
     : m_pixelsPerSecond(pixelsPerSecond), m_lastMs(lastMs)
 {
+    // Labels are measured once with milliseconds and once without: measuring text is the slow part.
+    const int fine = widestLabel(1, metrics) + LabelGap;
+    const int coarse = widestLabel(1000, metrics) + LabelGap;
     for (const qint64 step : Steps) {
         m_stepMs = step;
-        // Digits differ in width in many fonts: the widest label has eights for digits.
-        QString widest = TimeText::of(m_lastMs, parts(step));
-        for (QChar &c : widest)
-            if (c.isDigit())
-                c = QLatin1Char('8');
-        if (stepPixels() >= metrics.horizontalAdvance(widest) + LabelGap)
+        if (stepPixels() >= (step < 1000 ? fine : coarse))
             break;
     }
+}
+
+// Digits differ in width in many fonts: the widest label has eights for digits.
+int RulerTicks::widestLabel(qint64 stepMs, const QFontMetrics &metrics) const
+{
+    QString widest = TimeText::of(m_lastMs, parts(stepMs));
+    for (QChar &c : widest)
+        if (c.isDigit())
+            c = QLatin1Char('8');
+    return metrics.horizontalAdvance(widest);
 }
 
 int RulerTicks::parts(qint64 stepMs) const

@@ -20,6 +20,7 @@ public:
 
 private:
     int parts(qint64 stepMs) const;
+    int widestLabel(qint64 stepMs, const QFontMetrics &metrics) const;
 
     double m_pixelsPerSecond;
     qint64 m_lastMs;

@@ -244,13 +244,14 @@ void WaveformWidget::addColumnStrokes(const QRect &area)
 void WaveformWidget::addPixelStrokes(const QRect &area)
 {
     const int right = qMin(area.right(), nextX() - 1);
+    const int level = m_pyramid.levelFor(int(1 / (m_step * m_pixelsPerColumn)));
     for (int x = qMax(LeftMargin, area.left()); x <= right; ++x) {
         const int first = columnAt(x);
         const int end = qMin(columnCount(), qMax(first + 1, columnAt(x + 1)));
         for (int lane = 0; lane < m_lanes && first < end; ++lane) {
             qreal high = 0;
             qreal low = 0;
-            if (m_pyramid.envelope(m_history, first, end, lane, &high, &low))
+            if (m_pyramid.envelope(m_history, level, first, end, lane, &high, &low))
                 m_strokes.append(stroke(lane, x, 1, high, low));
         }
     }
