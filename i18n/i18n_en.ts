@@ -835,11 +835,15 @@ Unplug the card and plug it in again</translation>
     </message>
     <message>
         <source>方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销</source>
-        <translation>Arrow keys move the cursor, Shift+arrows select, Delete cuts the selection, Space plays, Ctrl+Z undoes</translation>
+        <translation type="vanished">Arrow keys move the cursor, Shift+arrows select, Delete cuts the selection, Space plays, Ctrl+Z undoes</translation>
     </message>
     <message>
         <source>录音机</source>
         <translation>Recorder</translation>
+    </message>
+    <message>
+        <source>方向键移动光标，Shift+方向键选择，Alt+Shift+方向键移动选区的另一端，Delete 剪切所选，空格播放，Shift+空格播放选区，Ctrl+滚轮或 Ctrl+加号/减号缩放，Ctrl+0 显示整段录音，Ctrl+Z 撤销</source>
+        <translation>Arrow keys move the cursor, Shift+arrows select, Alt+Shift+arrows move the selection's other end, Delete cuts the selection, Space plays, Shift+Space plays the selection, Ctrl+wheel or Ctrl+plus/minus zoom, Ctrl+0 shows the whole take, Ctrl+Z undoes</translation>
     </message>
 </context>
 <context>
