@@ -88,6 +88,14 @@ Style: %8
         <source>无选区</source>
         <translation>No selection</translation>
     </message>
+    <message>
+        <source>输入选区</source>
+        <translation>Type the selection</translation>
+    </message>
+    <message>
+        <source>开始和结束时间，例如 0:01:02.500 – 0:01:05 (%1)</source>
+        <translation>Start and end, for example 0:01:02.500 – 0:01:05 (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ClipEditor</name>
@@ -843,7 +851,7 @@ Unplug the card and plug it in again</translation>
     </message>
     <message>
         <source>方向键移动光标，Shift+方向键选择，Alt+Shift+方向键移动选区的另一端，Delete 剪切所选，空格播放，Shift+空格播放选区，Ctrl+滚轮或 Ctrl+加号/减号缩放，Ctrl+0 显示整段录音，Ctrl+Z 撤销</source>
-        <translation>Arrow keys move the cursor, Shift+arrows select, Alt+Shift+arrows move the selection's other end, Delete cuts the selection, Space plays, Shift+Space plays the selection, Ctrl+wheel or Ctrl+plus/minus zoom, Ctrl+0 shows the whole take, Ctrl+Z undoes</translation>
+        <translation>Arrow keys move the cursor, Shift+arrows select, Alt+Shift+arrows move the selection&apos;s other end, Delete cuts the selection, Space plays, Shift+Space plays the selection, Ctrl+wheel or Ctrl+plus/minus zoom, Ctrl+0 shows the whole take, Ctrl+Z undoes</translation>
     </message>
 </context>
 <context>

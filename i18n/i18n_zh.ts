@@ -79,6 +79,14 @@
         <source>无选区</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>输入选区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始和结束时间，例如 0:01:02.500 – 0:01:05 (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClipEditor</name>

@@ -10,6 +10,9 @@
 #include <QEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QToolTip>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -20,6 +23,7 @@ const QKeySequence ZoomOutKeys(QStringLiteral("Ctrl+-"));
 const QKeySequence ZoomInKeys(QStringLiteral("Ctrl++"));
 const QKeySequence ZoomInAltKeys(QStringLiteral("Ctrl+="));  // plus without Shift on many layouts
 const QKeySequence PlaySelectionKeys(QStringLiteral("Shift+Space"));
+const QKeySequence TypeSelectionKeys(QStringLiteral("Ctrl+L"));
 
 QString withKeys(const QString &text, const QKeySequence &keys)
 {
@@ -49,7 +53,15 @@ ChartBar::ChartBar(QWidget *panel, QBoxLayout *row, WaveformFrame *frame)
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         layout->addWidget(label);
     }
+    m_selectionEdit = new QLineEdit(this);
+    m_selectionEdit->setObjectName(QStringLiteral("selectionEdit"));
+    m_selectionEdit->hide();
+    layout->addWidget(m_selectionEdit, 1);
     layout->addStretch(1);
+    auto *typeSelection = new QShortcut(TypeSelectionKeys, panel);
+    typeSelection->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(typeSelection, &QShortcut::activated, this, &ChartBar::editSelection);
+    connect(m_selectionEdit, &QLineEdit::editingFinished, this, &ChartBar::applyTypedSelection);
 
     connect(m_fit, &QToolButton::clicked, m_zoom, &ChartZoom::fit);
     connect(m_zoomOut, &QToolButton::clicked, m_zoom, &ChartZoom::zoomOut);
@@ -119,9 +131,51 @@ void ChartBar::retranslate()
         entry.button->setToolTip(withKeys(entry.name, entry.keys));
     }
     m_zoomIn->setToolTip(m_zoomIn->toolTip() + "\n" + tr("Ctrl+滚轮：在鼠标处缩放"));
+    m_selectionEdit->setAccessibleName(tr("输入选区"));
+    m_selectionEdit->setToolTip(tr("开始和结束时间，例如 0:01:02.500 – 0:01:05 (%1)").arg(TypeSelectionKeys.toString(QKeySequence::NativeText)));
+    m_selection->setToolTip(m_selectionEdit->toolTip());
     showCursor();
     showSelection();
     updateButtons();
+}
+
+// The selection's times in place of its readout, ready to be typed over.
+void ChartBar::editSelection()
+{
+    const WaveformWidget *chart = m_frame->waveformWidget();
+    const qint64 start = ChartScale::wholeMs(chart->selectionStart() * 1000);
+    const qint64 end = ChartScale::wholeMs(chart->selectionEnd() * 1000);
+    m_selectionEdit->setText(chart->hasSelection() ? TimeText::of(start) + " – " + TimeText::of(end)
+                                                   : TimeText::of(chart->cursorMs()) + " – ");
+    m_selection->hide();
+    m_selectionEdit->show();
+    m_selectionEdit->setFocus(Qt::ShortcutFocusReason);
+}
+
+// Two times apart from each other by a dash or spaces select that span; anything else is said and
+// stays to be corrected, while leaving the field drops it.
+void ChartBar::applyTypedSelection()
+{
+    if (m_selectionEdit->isHidden())
+        return;
+    const QStringList parts = m_selectionEdit->text().split(QRegularExpression(QStringLiteral("\\s*[–-]\\s*|\\s+")),
+                                                            Qt::SkipEmptyParts);
+    const double from = parts.size() == 2 ? TimeText::parse(parts[0]) : -1;
+    const double to = parts.size() == 2 ? TimeText::parse(parts[1]) : -1;
+    const bool valid = from >= 0 && to >= 0;
+    const bool entered = m_selectionEdit->hasFocus();
+    if (!valid && entered) {
+        QToolTip::showText(m_selectionEdit->mapToGlobal(QPoint(0, 0)), m_selectionEdit->toolTip(), m_selectionEdit);
+        return;
+    }
+    WaveformWidget *chart = m_frame->waveformWidget();
+    if (valid)
+        chart->selectSeconds(qMin(from, to), qMax(from, to));
+    // Hiding the field takes the keyboard from it, which finishes it once more: it is hidden by then.
+    m_selectionEdit->hide();
+    m_selection->show();
+    if (entered)
+        chart->setFocus(Qt::OtherFocusReason);
 }
 
 void ChartBar::showCursor()

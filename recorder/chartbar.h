@@ -6,6 +6,7 @@
 class ChartZoom;
 class QBoxLayout;
 class QLabel;
+class QLineEdit;
 class QKeySequence;
 class QToolButton;
 class WaveformFrame;
@@ -13,7 +14,7 @@ class WaveformFrame;
 // The strip under the recorder's chart: the zoom's buttons (fit, out, in), playing the selection,
 // and the readouts of the cursor's time and of the selection's start, end and length, kept up to
 // date while the cursor moves and the selection is dragged. The keys work while the keyboard is in
-// the panel.
+// the panel. Ctrl+L opens the selection for typing its start and end.
 class ChartBar : public QWidget
 {
     Q_OBJECT
@@ -37,6 +38,8 @@ private:
     void showCursor();
     void showSelection();
     void updateButtons();
+    void editSelection();
+    void applyTypedSelection();
 
     WaveformFrame *m_frame;
     ChartZoom *m_zoom;
@@ -46,6 +49,7 @@ private:
     QToolButton *m_playSelection;
     QLabel *m_cursor;
     QLabel *m_selection;
+    QLineEdit *m_selectionEdit;
 };
 
 #endif // CHARTBAR_H

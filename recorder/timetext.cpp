@@ -1,6 +1,7 @@
 #include "timetext.h"
 
 #include <QLatin1Char>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace {
@@ -11,6 +12,23 @@ QString padded(qint64 value, int digits)
 }
 
 } // namespace
+
+double TimeText::parse(const QString &text)
+{
+    const QStringList parts = text.trimmed().split(QLatin1Char(':'));
+    if (parts.size() > 3)
+        return -1;
+    double seconds = 0;
+    for (int i = 0; i < parts.size(); ++i) {
+        bool ok = false;
+        // Only the seconds may have a fraction; hours and minutes are whole.
+        const double value = i + 1 == parts.size() ? parts[i].toDouble(&ok) : parts[i].toUInt(&ok);
+        if (!ok || value < 0 || (i > 0 && value >= 60))
+            return -1;
+        seconds = seconds * 60 + value;
+    }
+    return seconds;
+}
 
 QString TimeText::of(qint64 ms, int parts)
 {

@@ -12,6 +12,8 @@ public:
 
     // m:ss, or h:mm:ss with Hours; ".mmm" added with Milliseconds. Negative times count as 0.
     static QString of(qint64 ms, int parts = Full);
+    // A time typed as h:mm:ss.mmm, m:ss.mmm or seconds, in seconds; -1 when it is none of them.
+    static double parse(const QString &text);
 };
 
 #endif // TIMETEXT_H

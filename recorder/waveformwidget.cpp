@@ -296,6 +296,12 @@ void WaveformWidget::setSelection(double anchor, double end)
     emit selectionChanged();
 }
 
+void WaveformWidget::selectSeconds(double from, double to)
+{
+    const double end = endSeconds();
+    setSelection(qBound(0.0, from, end), qBound(0.0, to, end));
+}
+
 void WaveformWidget::moveCursor(int x)
 {
     // The cursor line is 2 px wide around cursor x - step; repaint a little more on either side.

@@ -71,6 +71,8 @@ public:
     double selectionStart() const { return qMin(m_selAnchor, m_selEnd); }
     double selectionEnd() const { return qMax(m_selAnchor, m_selEnd); }
     bool hasSelection() const { return m_selAnchor != m_selEnd; }
+    // Selects from one time to another in seconds, within the drawn audio (typed by the user).
+    void selectSeconds(double from, double to);
 
 signals:
     void s_adjustWidth();

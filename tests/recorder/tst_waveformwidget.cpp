@@ -1,10 +1,14 @@
 #include "waveformtesting.h"
+#include "recorder/chartbar.h"
 #include "recorder/chartzoom.h"
 #include "recorder/levelhistory.h"
 #include "recorder/waveformframe.h"
 #include "recorder/waveformwidget.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QWheelEvent>
@@ -59,6 +63,7 @@ private slots:
     void timesFollowTheSampleRate();
     void clearForgetsColumnsAndSelection();
     void zoomKeepsTheSelectedPulseAndFitShowsTheWholeTake();
+    void aTypedSelectionIsCutAsTyped();
 
 private:
     WaveformWidget *m_widget = nullptr;
@@ -493,6 +498,62 @@ void TestWaveformWidget::zoomKeepsTheSelectedPulseAndFitShowsTheWholeTake()
     QCOMPARE(cuts.count(), 1);
     QCOMPARE(cuts.first().at(0).toDouble(), pulseStart);
     QCOMPARE(cuts.first().at(1).toDouble(), pulseEnd);
+}
+
+// Ctrl+L in the panel opens the selection for typing: two times apart (h:mm:ss.mmm, m:ss or seconds)
+// select exactly that span, which the readout shows and Delete cuts; a time past the end stops at
+// the end; anything else is refused and left to be corrected.
+void TestWaveformWidget::aTypedSelectionIsCutAsTyped()
+{
+    QWidget panel;
+    auto *row = new QHBoxLayout(&panel);
+    auto *frame = new WaveformFrame(&panel);
+    row->addWidget(frame);
+    auto *bar = new ChartBar(&panel, row, frame);
+    panel.resize(700, 300);
+    panel.show();
+    QApplication::setActiveWindow(&panel);
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    WaveformWidget *chart = frame->waveformWidget();
+    for (int i = 0; i < 150; ++i)
+        chart->appendLevels({0.8, -0.8, 0.6, -0.6});
+    QSignalSpy cuts(chart, &WaveformWidget::s_cutAudio);
+    auto *edit = bar->findChild<QLineEdit *>("selectionEdit");
+    const auto type = [&](const QString &text) {
+        chart->setFocus();
+        QTest::keyClick(chart, Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(edit->hasFocus());
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    };
+
+    type("0:00:03.500 - 1.25");
+    QVERIFY(edit->isHidden());
+    QCOMPARE(chart->selectionStart(), 1.25);
+    QCOMPARE(chart->selectionEnd(), 3.5);
+    QCOMPARE(bar->findChild<QLabel *>("selectionReadout")->text(), QString("选区 0:00:01.250 – 0:00:03.500，长 0:00:02.250"));
+    QVERIFY(chart->hasFocus());
+    // The field opens with the selection in it, as the readout writes it, and gives it back unchanged.
+    QTest::keyClick(chart, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QString("0:00:01.250 – 0:00:03.500"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(chart->selectionStart(), 1.25);
+    QCOMPARE(chart->selectionEnd(), 3.5);
+    QTest::keyClick(chart, Qt::Key_Delete);
+    QCOMPARE(cuts.count(), 1);
+    QCOMPARE(cuts.first().at(0).toDouble(), 1.25);
+    QCOMPARE(cuts.first().at(1).toDouble(), 3.5);
+
+    type("0:02 9:00");
+    QCOMPARE(chart->selectionStart(), 2.0);
+    QCOMPARE(chart->selectionEnd(), chart->endSeconds());
+
+    for (const char *wrong : {"1.5", "abc - 2", "0:75 - 0:80", "1 2 3"}) {
+        type(wrong);
+        QVERIFY2(edit->isVisible(), wrong);
+        QCOMPARE(chart->selectionStart(), 2.0);
+    }
 }
 
 QTEST_MAIN(TestWaveformWidget)
