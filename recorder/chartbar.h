@@ -23,8 +23,6 @@ public:
     // Placed under the frame, which it takes out of the row to put both in a column there.
     ChartBar(QWidget *panel, QBoxLayout *row, WaveformFrame *frame);
 
-    ChartZoom *zoom() const { return m_zoom; }
-
 protected:
     void changeEvent(QEvent *event) override;
 
