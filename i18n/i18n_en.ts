@@ -51,6 +51,53 @@ Style: %8
     </message>
 </context>
 <context>
+    <name>ChartBar</name>
+    <message>
+        <source>全部</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>显示整段录音</source>
+        <translation>Show the whole take</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>播放选区</source>
+        <translation>Play selection</translation>
+    </message>
+    <message>
+        <source>Ctrl+滚轮：在鼠标处缩放</source>
+        <translation>Ctrl+wheel: zoom at the mouse</translation>
+    </message>
+    <message>
+        <source>光标 %1</source>
+        <translation>Cursor %1</translation>
+    </message>
+    <message>
+        <source>选区 %1 – %2，长 %3</source>
+        <translation>Selection %1 – %2, length %3</translation>
+    </message>
+    <message>
+        <source>无选区</source>
+        <translation>No selection</translation>
+    </message>
+    <message>
+        <source>输入选区</source>
+        <translation>Type the selection</translation>
+    </message>
+    <message>
+        <source>开始和结束时间，例如 0:01:02.500 – 0:01:05 (%1)</source>
+        <translation>Start and end, for example 0:01:02.500 – 0:01:05 (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ClipEditor</name>
     <message>
         <source>保存文件</source>
@@ -796,11 +843,15 @@ Unplug the card and plug it in again</translation>
     </message>
     <message>
         <source>方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销</source>
-        <translation>Arrow keys move the cursor, Shift+arrows select, Delete cuts the selection, Space plays, Ctrl+Z undoes</translation>
+        <translation type="vanished">Arrow keys move the cursor, Shift+arrows select, Delete cuts the selection, Space plays, Ctrl+Z undoes</translation>
     </message>
     <message>
         <source>录音机</source>
         <translation>Recorder</translation>
+    </message>
+    <message>
+        <source>方向键移动光标，Shift+方向键选择，Alt+Shift+方向键移动选区的另一端，Delete 剪切所选，空格播放，Shift+空格播放选区，Ctrl+滚轮或 Ctrl+加号/减号缩放，Ctrl+0 显示整段录音，Ctrl+Z 撤销</source>
+        <translation>Arrow keys move the cursor, Shift+arrows select, Alt+Shift+arrows move the selection&apos;s other end, Delete cuts the selection, Space plays, Shift+Space plays the selection, Ctrl+wheel or Ctrl+plus/minus zoom, Ctrl+0 shows the whole take, Ctrl+Z undoes</translation>
     </message>
     <message>
         <source>录音列表 (Ctrl+O)</source>
@@ -944,6 +995,10 @@ Unplug the card and plug it in again</translation>
         <translation>This is the current take; it cannot be renamed or moved to the trash. Open another take first.</translation>
     </message>
     <message>
+        <source>这已是当前的录音。</source>
+        <translation>This is the current take already.</translation>
+    </message>
+    <message>
         <source>正在录音，停止后才能打开其他录音。</source>
         <translation>A take is being recorded; stop it to open another take.</translation>
     </message>
@@ -973,10 +1028,6 @@ Unplug the card and plug it in again</translation>
             <numerusform>Its cut version goes with it.</numerusform>
             <numerusform>Its %n cut versions go with it.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>这已是当前的录音。</source>
-        <translation>This is the current take already.</translation>
     </message>
 </context>
 <context>

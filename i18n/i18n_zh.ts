@@ -42,6 +42,53 @@
     </message>
 </context>
 <context>
+    <name>ChartBar</name>
+    <message>
+        <source>全部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示整段录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>播放选区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+滚轮：在鼠标处缩放</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>光标 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选区 %1 – %2，长 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无选区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入选区</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始和结束时间，例如 0:01:02.500 – 0:01:05 (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClipEditor</name>
     <message>
         <source>保存文件</source>
@@ -754,11 +801,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销</source>
+        <source>录音机</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>录音机</source>
+        <source>方向键移动光标，Shift+方向键选择，Alt+Shift+方向键移动选区的另一端，Delete 剪切所选，空格播放，Shift+空格播放选区，Ctrl+滚轮或 Ctrl+加号/减号缩放，Ctrl+0 显示整段录音，Ctrl+Z 撤销</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -58,5 +58,6 @@ void RecorderKeys::retranslate()
     m_panel->setAccessibleName(QCoreApplication::translate("RecordWidget", "录音机"));
     m_chart->setAccessibleName(QCoreApplication::translate("RecordWidget", "波形"));
     m_chart->setAccessibleDescription(QCoreApplication::translate(
-        "RecordWidget", "方向键移动光标，Shift+方向键选择，Delete 剪切所选，空格播放，Ctrl+Z 撤销"));
+        "RecordWidget",
+        "方向键移动光标，Shift+方向键选择，Alt+Shift+方向键移动选区的另一端，Delete 剪切所选，空格播放，Shift+空格播放选区，Ctrl+滚轮或 Ctrl+加号/减号缩放，Ctrl+0 显示整段录音，Ctrl+Z 撤销"));
 }

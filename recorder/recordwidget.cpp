@@ -1,12 +1,14 @@
 #include "recordwidget.h"
 #include "ui_recordwidget.h"
 
+#include "chartbar.h"
 #include "chartscale.h"
 #include "clipeditor.h"
 #include "clipprompts.h"
 #include "ffmpegencoders.h"
 #include "recorderbars.h"
 #include "recorderkeys.h"
+#include "selectionplayer.h"
 #include "takechart.h"
 #include "takelistdialog.h"
 #include "waveformwidget.h"
@@ -45,6 +47,9 @@ RecordWidget::RecordWidget(QWidget *parent)
     m_chart = new TakeChart(m_session, ui->waveforFrame);
     m_keys = new RecorderKeys(this, ui->btnRecord, ui->btnPauseGo, ui->btnSave, ui->waveforFrame->waveformWidget());
     new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_O), ui->btnTakes, SLOT(click()));
+    auto *chartBar = new ChartBar(this, ui->horizontalLayout_2, ui->waveforFrame);
+    connect(chartBar, &ChartBar::playSelectionPressed,
+            new SelectionPlayer(m_session, m_chart, ui->waveforFrame->waveformWidget()), &SelectionPlayer::play);
     connectSession();
     connectParts();
     updateAvailability();

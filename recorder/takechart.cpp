@@ -10,7 +10,11 @@
 TakeChart::TakeChart(RecorderSession *session, WaveformFrame *frame)
     : QObject(frame), m_session(session), m_frame(frame)
 {
-    connect(session, &RecorderSession::takeStarted, frame, &WaveformFrame::clear);
+    // A new take starts at the default scale, whatever the last one was zoomed to.
+    connect(session, &RecorderSession::takeStarted, frame, [frame] {
+        frame->clear();
+        frame->zoomAround(1.0, WaveformWidget::LeftMargin);
+    });
     connect(session, &RecorderSession::blocksProbed, this, &TakeChart::drawBlocks);
     connect(session, &RecorderSession::versionRead, this, &TakeChart::drawVersion);
 }

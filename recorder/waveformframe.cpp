@@ -44,20 +44,36 @@ void WaveformFrame::clear()
 {
     m_playPage = -1;
     m_waveform->clearWave();
-    m_waveform->resize(width() - 2, height() - ChartHeightMargin);
+    m_waveform->resize(shownWidth(), height() - ChartHeightMargin);
+}
+
+int WaveformFrame::chartWidth() const
+{
+    const int shown = shownWidth();
+    const int beyond = m_waveform->nextX() - shown;
+    return beyond < 0 ? shown : shown + (beyond / WidenStep + 1) * WidenStep;
 }
 
 void WaveformFrame::showColumns(const LevelHistory &columns)
 {
     clear();
     m_waveform->setColumns(columns);
-    int width = m_waveform->width();
-    while (m_waveform->nextX() >= width)
-        width += WidenStep;
+    const int width = chartWidth();
     if (width == m_waveform->width())
         return;
     m_waveform->resize(width, m_waveform->height());
     horizontalScrollBar()->setValue(width);
+}
+
+void WaveformFrame::zoomAround(double pixelsPerColumn, int x)
+{
+    const int shownAt = x - horizontalScrollBar()->value();
+    const double seconds = m_waveform->secondsAt(x);
+    m_waveform->setPixelsPerColumn(pixelsPerColumn);
+    m_waveform->resize(chartWidth(), m_waveform->height());
+    horizontalScrollBar()->setValue(qRound(WaveformWidget::LeftMargin + seconds * m_waveform->pixelsPerSecond()) - shownAt);
+    // Playback pages from where the cursor now is, rather than jumping back to its old page.
+    m_playPage = (m_waveform->cursorX() - WaveformWidget::LeftMargin) / PlayPage;
 }
 
 void WaveformFrame::setPlayPos(qint64 ms)

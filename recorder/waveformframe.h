@@ -32,6 +32,11 @@ public:
     // Whether Delete may cut the selection (not while a take records).
     void setSupportClip(bool allowed);
     void setLaneCount(int lanes);
+    // Zooms the chart to so many pixels per column, the time at the chart's x staying where it is
+    // in the view.
+    void zoomAround(double pixelsPerColumn, int x);
+    // The width the view shows of the chart.
+    int shownWidth() const { return width() - 2; }
     WaveformWidget *waveformWidget() const { return m_waveform; }
 
 public slots:
@@ -47,6 +52,8 @@ protected:
 
 private:
     void widen();
+    // The chart's width for its columns: the view's, widened in steps until the columns fit.
+    int chartWidth() const;
     void paintAmplitudeRuler();
 
     const QColor m_rulerBackground{"#1A1B1C"};

@@ -1,6 +1,8 @@
 // The waveform view over long takes: appending an hour of columns one by one (time per column,
-// peak memory), and one full paint of the visible chart after 1 minute and after 3 hours.
+// peak memory), and one full paint of the visible chart after 1 minute and after 3 hours, at the
+// default scale, with the whole take in the view and at the closest zoom; a zoom step of each.
 
+#include "recorder/chartzoom.h"
 #include "recorder/waveformframe.h"
 #include "recorder/waveformwidget.h"
 
@@ -37,13 +39,15 @@ double peakMemoryMb()
 class Take
 {
 public:
-    explicit Take(WaveformFrame *frame) : m_frame(frame) {}
+    // A steady take keeps one level, as a steady tone does.
+    explicit Take(WaveformFrame *frame, bool steady = false) : m_frame(frame), m_steady(steady) {}
 
     // Appends columns of a slowly changing two-lane level, the way live recording does.
     void append(int columns, int processEvery)
     {
         for (int i = 0; i < columns; ++i, ++m_column) {
-            const double level = 0.15 + 0.8 * std::fabs(std::sin(m_column * 0.013)) * (0.7 + 0.3 * std::sin(m_column * 0.9));
+            const double level = m_steady ? 0.6
+                                          : 0.15 + 0.8 * std::fabs(std::sin(m_column * 0.013)) * (0.7 + 0.3 * std::sin(m_column * 0.9));
             m_block = {level, -level * 0.9, level * 0.6, -level * 0.5};
             m_frame->onDrawWaveform(m_block);
             if (m_column % processEvery == 0)
@@ -54,6 +58,7 @@ public:
 
 private:
     WaveformFrame *m_frame;
+    bool m_steady;
     QVector<qreal> m_block;
     qint64 m_column = 0;
 };
@@ -99,6 +104,33 @@ QPair<double, double> bestOfAlternating(WaveformFrame *a, WaveformFrame *b, Meas
         best.second = qMin(best.second, measure(b));
     }
     return best;
+}
+
+// Time of one zoom step in and one out around the middle of the view, each with the paint of what
+// it then shows: the slower of the two, in ms.
+double zoomStepMs(WaveformFrame *frame)
+{
+    auto *zoom = frame->findChild<ChartZoom *>();
+    const int middle = frame->horizontalScrollBar()->value() + frame->shownWidth() / 2;
+    QElapsedTimer timer;
+    timer.start();
+    zoom->zoomAt(1, middle);
+    paintMs(frame->waveformWidget());
+    const double in = timer.nsecsElapsed() / 1e6;
+    timer.restart();
+    zoom->zoomAt(-1, middle);
+    paintMs(frame->waveformWidget());
+    return qMax(in, timer.nsecsElapsed() / 1e6);
+}
+
+// Paint times of both takes at one zoom, and their ratio.
+void printPaint(const char *zoom, WaveformFrame *shortTake, WaveformFrame *longTake)
+{
+    QCoreApplication::processEvents();
+    const auto paint = bestOfAlternating(shortTake, longTake, [](WaveformFrame *f) { return paintMs(f->waveformWidget()); });
+    std::printf("view.paint%s_at_1min: %.3f ms\n", zoom, paint.first);
+    std::printf("view.paint%s_at_3h: %.3f ms\n", zoom, paint.second);
+    std::printf("view.paint%s_at_3h.ratio: %.2f\n", zoom, paint.second / paint.first);
 }
 
 } // namespace
@@ -149,13 +181,41 @@ int main(int argc, char **argv)
         return 1;
     }
     std::printf("view.peak_memory_after_3h: %.1f MB\n", peakMemoryMb());
-    const auto paint = bestOfAlternating(shortTake, longTake, [](WaveformFrame *f) { return paintMs(f->waveformWidget()); });
+    printPaint("", shortTake, longTake);
     const auto widen = bestOfAlternating(shortTake, longTake, widenMs);
-    std::printf("view.paint_at_1min: %.3f ms\n", paint.first);
-    std::printf("view.paint_at_3h: %.3f ms\n", paint.second);
-    std::printf("view.paint_at_3h.ratio: %.2f\n", paint.second / paint.first);
     std::printf("view.widen_at_1min: %.3f ms\n", widen.first);
     std::printf("view.widen_at_3h: %.3f ms\n", widen.second);
     std::printf("view.widen_at_3h.ratio: %.2f\n", widen.second / widen.first);
+
+    // The same takes with the whole of each in the view. There a pixel of the long take spans many of
+    // the level's swings, so its view is denser and costs more to fill than the short one's; takes
+    // of a steady level, whose views draw the same picture at any length, measure the length alone.
+    // Then a zoom step, and the closest zoom around the middle.
+    QList<ChartZoom *> zooms{new ChartZoom(shortTake), new ChartZoom(longTake)};
+    for (ChartZoom *zoom : zooms)
+        zoom->fit();
+    if (longTake->waveformWidget()->nextX() > longTake->shownWidth() || bar->maximum() != 0) {
+        std::fprintf(stderr, "bench_waveformview: the whole take did not fit the view\n");
+        return 1;
+    }
+    printPaint("_fit_varied", shortTake, longTake);
+    for (auto take : {qMakePair(shortTake, Minute), qMakePair(longTake, 3 * Hour)}) {
+        take.first->clear();
+        Take(take.first, true).append(take.second, ColumnsPerSecond);
+    }
+    for (ChartZoom *zoom : zooms)
+        zoom->fit();
+    printPaint("_fit", shortTake, longTake);
+    const auto zoomFromFit = bestOfAlternating(shortTake, longTake, zoomStepMs);
+    std::printf("view.zoom_step_from_fit_at_1min: %.3f ms\n", zoomFromFit.first);
+    std::printf("view.zoom_step_from_fit_at_3h: %.3f ms\n", zoomFromFit.second);
+    for (ChartZoom *zoom : zooms)
+        zoom->zoomAt(30, WaveformWidget::LeftMargin + 300);
+    printPaint("_closest", shortTake, longTake);
+    for (ChartZoom *zoom : zooms)
+        zoom->zoomAt(-1, WaveformWidget::LeftMargin + 300);
+    const auto zoomToClosest = bestOfAlternating(shortTake, longTake, zoomStepMs);
+    std::printf("view.zoom_step_near_closest_at_1min: %.3f ms\n", zoomToClosest.first);
+    std::printf("view.zoom_step_near_closest_at_3h: %.3f ms\n", zoomToClosest.second);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "audiofiles.h"
+#include "recorder/chartzoom.h"
 #include "recorder/clipprompts.h"
 #include "recorder/recordwidget.h"
 #include "recorder/wavefile.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 // A take recorded for real from a pulsed tone (1.5 s on, 1.5 s off; the suite's second sound
@@ -96,6 +98,7 @@ private slots:
     void cleanupTestCase();
     void chartShowsTheFileAndACutRemovesTheSelectedPulse();
     void cutsFromTheStartAndToTheEndButNeverTheWholeTake();
+    void aPulseSelectedAtTheClosestZoomIsCutExactly();
 
 private:
     WaveformWidget *chart() const { return m_widget->findChild<WaveformWidget *>(); }
@@ -271,6 +274,71 @@ void TestRecordPulses::cutsFromTheStartAndToTheEndButNeverTheWholeTake()
     // No step was added to undo.
     pressKey(Qt::Key_Z, Qt::ControlModifier);
     checkLengthShown(fromStart);
+}
+
+// With the version cut from the start current: Ctrl+0 shows all of it without a scroll bar; Ctrl and
+// the wheel over a pulse zoom in to the closest, where the pulse is selected with a fifth of a second
+// of silence either side; out and in again with Ctrl+minus and Ctrl+plus, Delete removes exactly that
+// pulse and that span from the audio.
+void TestRecordPulses::aPulseSelectedAtTheClosestZoomIsCutExactly()
+{
+    m_failures.clear();
+    const QString before = m_widget->playPath();
+    const QVector<Span> inFile = filePulses(before);
+    QVERIFY2(inFile.size() >= 3, qPrintable(describe(inFile)));
+    const qint64 frames = samples(before).size() / Channels;
+    QScrollBar *scroll = frame()->horizontalScrollBar();
+    chart()->setFocus();
+    pressKey(Qt::Key_0, Qt::ControlModifier);
+    QTRY_VERIFY(!scroll->isVisible());
+    QVERIFY(chart()->nextX() <= frame()->viewport()->width());
+
+    const Span pulse = inFile[inFile.size() / 2];
+    const qint64 fromMs = pulse.from * 1000 / Rate - 200;
+    const qint64 toMs = pulse.to * 1000 / Rate + 200;
+    const int shownAt = chart()->xAt((fromMs + toMs) / 2) - scroll->value();
+    const double mouseAt = chart()->secondsAt(shownAt + scroll->value());
+    const double pixelAtFit = 1 / chart()->pixelsPerSecond();
+    for (int i = 0; i < 20; ++i) {
+        const QPointF pos(shownAt + scroll->value(), 100);
+        QWheelEvent wheel(pos, chart()->mapToGlobal(pos.toPoint()), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(chart(), &wheel);
+    }
+    QCOMPARE(chart()->pixelsPerColumn(), ChartZoom::ClosestPixelsPerColumn);
+    // The time under the mouse stayed under it, to within a pixel of the whole take's view.
+    const double underMouse = chart()->secondsAt(shownAt + scroll->value());
+    QVERIFY2(qAbs(underMouse - mouseAt) <= pixelAtFit,
+             qPrintable(QString("%1 s under the mouse at %2, %3 s wanted; view at %4 of %5")
+                            .arg(underMouse).arg(shownAt).arg(mouseAt).arg(scroll->value()).arg(scroll->maximum())));
+    chart()->setFocus();
+    input::drag(chart(), chart()->xAt(fromMs), chart()->xAt(toMs));
+    const double start = chart()->selectionStart();
+    const double end = chart()->selectionEnd();
+    QVERIFY2(qAbs(start * 1000 - fromMs) <= 3 && qAbs(end * 1000 - toMs) <= 3, qPrintable(QString("%1 %2").arg(start).arg(end)));
+    pressKey(Qt::Key_Minus, Qt::ControlModifier);
+    pressKey(Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(chart()->pixelsPerColumn(), ChartZoom::ClosestPixelsPerColumn);
+    QCOMPARE(chart()->selectionStart(), start);
+    QCOMPARE(chart()->selectionEnd(), end);
+    QTest::keyClick(chart(), Qt::Key_Delete);
+    QTRY_VERIFY_WITH_TIMEOUT(m_widget->playPath() != before || !m_failures.isEmpty(), 30000);
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+
+    // The cut goes by hundredths of a second.
+    const qint64 removed = qRound64((qRound(end * 100) - qRound(start * 100)) / 100.0 * Rate);
+    const QString cut = m_widget->playPath();
+    QVERIFY2(qAbs(samples(cut).size() / Channels - (frames - removed)) <= 1,
+             qPrintable(QString("%1 (%2 frames) cut %3 s to %4 s into %5 (%6 frames)")
+                            .arg(before).arg(frames).arg(start).arg(end).arg(cut).arg(samples(cut).size() / Channels)));
+    const QVector<Span> left = filePulses(cut);
+    QVERIFY2(left.size() == inFile.size() - 1, qPrintable(QString("before %1\ncut %2").arg(describe(inFile), describe(left))));
+    for (int i = 0; i < left.size(); ++i) {
+        const int picked = inFile.size() / 2;
+        const Span expected = i < picked ? inFile[i] : Span{inFile[i + 1].from - removed, inFile[i + 1].to - removed};
+        QVERIFY2(qAbs(left[i].from - expected.from) <= WindowFrames && qAbs(left[i].to - expected.to) <= WindowFrames,
+                 qPrintable(QString("pulse %1: before %2\ncut %3").arg(i).arg(describe(inFile), describe(left))));
+    }
 }
 
 QTEST_MAIN(TestRecordPulses)

@@ -10,6 +10,7 @@
 #include "recorder/waveformwidget.h"
 #include "waveformtesting.h"
 
+#include <QAccessible>
 #include <QAudioRecorder>
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QtTest>
+
+#include <cmath>
 
 // Cutting, undo and export on a take recorded for real from the suite's sound server (a steady
 // tone), with the real ffmpeg. The functions run in order on one recorded take; each says what it
@@ -67,6 +70,7 @@ private slots:
     void newTakeStartsNumberingAndUndoAfresh();
     void keysBelongToTheFocusedControl();
     void takeListOpensRenamesAndTrashes();
+    void readoutsFollowTheChartAndPlayingTheSelectionStopsAtItsEnd();
 
 private:
     WaveformWidget *chart() const { return m_widget->findChild<WaveformWidget *>(); }
@@ -693,6 +697,53 @@ void TestRecordWidgetClips::takeListOpensRenamesAndTrashes()
     QTest::mouseClick(m_widget->findChild<QToolButton *>("btnRecord"), Qt::LeftButton);
     QTRY_COMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
     QVERIFY(QFile::exists(recording));
+// A new take: the readouts, what screen readers read, show the cursor and the selection while it is
+// dragged, in the times the file's own rate gives its pixels; Shift+Space plays the selection from
+// its start and pauses within a cursor step of its end, the cursor there.
+void TestRecordWidgetClips::readoutsFollowTheChartAndPlayingTheSelectionStopsAtItsEnd()
+{
+    recordTake(4000);
+    WaveFile reader;
+    QVERIFY(reader.readWaveFile(m_take));
+    const double rate = reader.header().sampleRate;
+    // The first whole millisecond of the column at x.
+    const auto msAt = [rate](int x) {
+        return qint64(std::ceil((x - WaveformWidget::LeftMargin) * double(WaveFile::FramesPerBlock) * 1000 / rate));
+    };
+    const auto clock = [](qint64 ms) { return QTime::fromMSecsSinceStartOfDay(int(ms)).toString("h:mm:ss.zzz"); };
+    const auto readout = [this](const char *name) {
+        QAccessibleInterface *label = QAccessible::queryAccessibleInterface(m_widget->findChild<QLabel *>(name));
+        return label ? label->text(QAccessible::Name) : QString();
+    };
+
+    const int from = WaveformWidget::LeftMargin + 23;
+    const int to = WaveformWidget::LeftMargin + 71;
+    input::mouse(chart(), QEvent::MouseButtonPress, from);
+    input::mouse(chart(), QEvent::MouseMove, to);
+    const QString dragging = readout("selectionReadout");
+    input::mouse(chart(), QEvent::MouseButtonRelease, to, Qt::NoButton);
+    for (const qint64 ms : {msAt(from), msAt(to), msAt(to) - msAt(from)})
+        QVERIFY2(dragging.contains(clock(ms)), qPrintable(dragging + " lacks " + clock(ms)));
+    QCOMPARE(readout("selectionReadout"), dragging);
+    QVERIFY2(readout("cursorReadout").contains(clock(msAt(from))), qPrintable(readout("cursorReadout")));
+
+    QMediaPlayer *player = m_widget->player();
+    qint64 startedAt = -1;
+    connect(player, &QMediaPlayer::stateChanged, this, [&](QMediaPlayer::State state) {
+        if (state == QMediaPlayer::PlayingState && startedAt < 0)
+            startedAt = player->position();
+    });
+    QApplication::setActiveWindow(m_widget->window());
+    chart()->setFocus();
+    QTest::keyClick(chart(), Qt::Key_Space, Qt::ShiftModifier);
+    QTRY_VERIFY(startedAt >= 0);
+    QTRY_COMPARE_WITH_TIMEOUT(player->state(), QMediaPlayer::PausedState, 10000);
+    const qint64 end = msAt(to);
+    QVERIFY2(qAbs(startedAt - msAt(from)) <= RecordWidget::PlayTickMs, qPrintable(QString::number(startedAt)));
+    QVERIFY2(qAbs(player->position() - end) <= RecordWidget::PlayTickMs,
+             qPrintable(QString("stopped at %1 ms, the selection ends at %2 ms").arg(player->position()).arg(end)));
+    QVERIFY2(qAbs(chart()->cursorMs() - end) <= RecordWidget::PlayTickMs, qPrintable(QString::number(chart()->cursorMs())));
+    QVERIFY2(readout("cursorReadout").contains(clock(chart()->cursorMs())), qPrintable(readout("cursorReadout")));
 }
 
 QTEST_MAIN(TestRecordWidgetClips)

@@ -1,8 +1,17 @@
 #include "waveformtesting.h"
+#include "recorder/chartbar.h"
+#include "recorder/chartzoom.h"
+#include "recorder/levelhistory.h"
+#include "recorder/waveformframe.h"
 #include "recorder/waveformwidget.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <limits>
@@ -22,6 +31,15 @@ bool isHighlighted(const QImage &after, const QImage &before, int x, int y)
     auto blend = [](int under, int over) { return (over * 150 + under * (255 - 150)) / 255; };
     return qAbs(a.red() - blend(b.red(), 235)) <= 2 && qAbs(a.green() - blend(b.green(), 239)) <= 2
            && qAbs(a.blue() - blend(b.blue(), 255)) <= 2;
+}
+
+// Ctrl and the wheel turned one notch (negative: towards the user) over the chart's x.
+void ctrlWheel(QWidget *chart, int x, int notches)
+{
+    const QPointF pos(x, 100);
+    QWheelEvent event(pos, chart->mapToGlobal(pos.toPoint()), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(chart, &event);
 }
 
 } // namespace
@@ -44,6 +62,8 @@ private slots:
     void keysSelectAndCutAsTheMouseDoes();
     void timesFollowTheSampleRate();
     void clearForgetsColumnsAndSelection();
+    void zoomKeepsTheSelectedPulseAndFitShowsTheWholeTake();
+    void aTypedSelectionIsCutAsTyped();
 
 private:
     WaveformWidget *m_widget = nullptr;
@@ -406,6 +426,134 @@ void TestWaveformWidget::keysSelectAndCutAsTheMouseDoes()
     QTest::keyClick(&w, Qt::Key_Delete);
     QCOMPARE(events.last(), QString("pos 3000"));
     QCOMPARE(events.at(1), QString("cut 3 6"));
+}
+
+// Ten minutes of pulses (1.48 s loud, 1.52 s quiet) and the start of one more in a frame of the panel's size: the whole take
+// fits the view without a scroll bar; zooming in with Ctrl and the wheel keeps the time under the
+// mouse; a pulse selected at the closest zoom stays selected and highlighted, exactly, through
+// zooming out to the whole take and in again, and Delete cuts exactly its columns.
+void TestWaveformWidget::zoomKeepsTheSelectedPulseAndFitShowsTheWholeTake()
+{
+    constexpr int Period = 75;
+    constexpr int Loud = 37;
+    WaveformFrame frame;
+    frame.resize(660, 300);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    LevelHistory columns;
+    for (int column = 0; column < 600 * 25 + 20; ++column) {  // it ends in a pulse
+        const qreal level = column % Period < Loud ? 0.8 : 0.02;
+        columns.append({level, -level, level, -level});
+    }
+    frame.showColumns(columns);
+    WaveformWidget *chart = frame.waveformWidget();
+    auto *zoom = new ChartZoom(&frame);
+    QSignalSpy cuts(chart, &WaveformWidget::s_cutAudio);
+
+    zoom->fit();
+    QCoreApplication::processEvents();
+    QVERIFY(!frame.horizontalScrollBar()->isVisible());
+    QVERIFY2(chart->nextX() <= frame.viewport()->width(), qPrintable(QString::number(chart->nextX())));
+    QImage image = pixels::grab(chart);
+    const int top = chart->laneCentre(0) - chart->laneHeight() / 2;
+    for (int x : {WaveformWidget::LeftMargin, chart->nextX() - 1})
+        QVERIFY2(pixels::count(image, QRect(x, top, 1, chart->laneHeight()), Wave) > 10, qPrintable(QString::number(x)));
+    QCOMPARE(pixels::count(image, QRect(chart->nextX(), top, 1, chart->laneHeight()), Wave), 0);
+
+    // The 101st pulse, from 300 s on.
+    const double pulseStart = 100 * Period * 0.04;
+    const double pulseEnd = pulseStart + Loud * 0.04;
+    int shownAt = chart->xAt(qint64((pulseStart + 0.7) * 1000)) - frame.horizontalScrollBar()->value();
+    while (zoom->canZoomIn()) {
+        const int x = shownAt + frame.horizontalScrollBar()->value();
+        const double before = chart->secondsAt(x);
+        ctrlWheel(chart, x, 1);
+        const double after = chart->secondsAt(shownAt + frame.horizontalScrollBar()->value());
+        QVERIFY2(qAbs(after - before) <= 1.0 / chart->pixelsPerSecond(), qPrintable(QString("%1 %2").arg(before).arg(after)));
+    }
+    QCOMPARE(chart->pixelsPerColumn(), ChartZoom::ClosestPixelsPerColumn);
+    drag(chart, chart->xAt(qint64(pulseStart * 1000)), chart->xAt(qint64(std::ceil(pulseEnd * 1000))));
+    QCOMPARE(chart->selectionStart(), pulseStart);
+    QCOMPARE(chart->selectionEnd(), pulseEnd);
+
+    for (int steps : {-1, -3, -20, 2, 20}) {
+        zoom->zoomAt(steps, chart->xAt(qint64(pulseStart * 1000)));
+        QCoreApplication::processEvents();
+        QCOMPARE(chart->selectionStart(), pulseStart);
+        QCOMPARE(chart->selectionEnd(), pulseEnd);
+        // Where the pulse is some pixels wide, the middle of the pulse is under the highlight, the
+        // middle of the gap before it is not.
+        if (chart->pixelsPerSecond() * (pulseEnd - pulseStart) < 8)
+            continue;
+        const int inGapX = chart->xAt(qint64((pulseStart - 0.7) * 1000));
+        const int underPulseX = chart->xAt(qint64((pulseStart + 0.7) * 1000));
+        image = pixels::grab(chart, QRect(inGapX, 0, underPulseX - inGapX + 1, chart->height()));
+        const QColor inGap(image.pixel(0, top + 2));
+        const QColor underPulse(image.pixel(image.width() - 1, top + 2));
+        QVERIFY2(underPulse.lightness() > 150 && inGap.lightness() < 60,
+                 qPrintable(QString("at %1 px/column: %2 %3").arg(chart->pixelsPerColumn()).arg(underPulse.name(), inGap.name())));
+    }
+    chart->setFocus();
+    QTest::keyClick(chart, Qt::Key_Delete);
+    QCOMPARE(cuts.count(), 1);
+    QCOMPARE(cuts.first().at(0).toDouble(), pulseStart);
+    QCOMPARE(cuts.first().at(1).toDouble(), pulseEnd);
+}
+
+// Ctrl+L in the panel opens the selection for typing: two times apart (h:mm:ss.mmm, m:ss or seconds)
+// select exactly that span, which the readout shows and Delete cuts; a time past the end stops at
+// the end; anything else is refused and left to be corrected.
+void TestWaveformWidget::aTypedSelectionIsCutAsTyped()
+{
+    QWidget panel;
+    auto *row = new QHBoxLayout(&panel);
+    auto *frame = new WaveformFrame(&panel);
+    row->addWidget(frame);
+    auto *bar = new ChartBar(&panel, row, frame);
+    panel.resize(700, 300);
+    panel.show();
+    QApplication::setActiveWindow(&panel);
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    WaveformWidget *chart = frame->waveformWidget();
+    for (int i = 0; i < 150; ++i)
+        chart->appendLevels({0.8, -0.8, 0.6, -0.6});
+    QSignalSpy cuts(chart, &WaveformWidget::s_cutAudio);
+    auto *edit = bar->findChild<QLineEdit *>("selectionEdit");
+    const auto type = [&](const QString &text) {
+        chart->setFocus();
+        QTest::keyClick(chart, Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(edit->hasFocus());
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    };
+
+    type("0:00:03.500 - 1.25");
+    QVERIFY(edit->isHidden());
+    QCOMPARE(chart->selectionStart(), 1.25);
+    QCOMPARE(chart->selectionEnd(), 3.5);
+    QCOMPARE(bar->findChild<QLabel *>("selectionReadout")->text(), QString("选区 0:00:01.250 – 0:00:03.500，长 0:00:02.250"));
+    QVERIFY(chart->hasFocus());
+    // The field opens with the selection in it, as the readout writes it, and gives it back unchanged.
+    QTest::keyClick(chart, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QString("0:00:01.250 – 0:00:03.500"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(chart->selectionStart(), 1.25);
+    QCOMPARE(chart->selectionEnd(), 3.5);
+    QTest::keyClick(chart, Qt::Key_Delete);
+    QCOMPARE(cuts.count(), 1);
+    QCOMPARE(cuts.first().at(0).toDouble(), 1.25);
+    QCOMPARE(cuts.first().at(1).toDouble(), 3.5);
+
+    type("0:02 9:00");
+    QCOMPARE(chart->selectionStart(), 2.0);
+    QCOMPARE(chart->selectionEnd(), chart->endSeconds());
+
+    for (const char *wrong : {"1.5", "abc - 2", "0:75 - 0:80", "1 2 3"}) {
+        type(wrong);
+        QVERIFY2(edit->isVisible(), wrong);
+        QCOMPARE(chart->selectionStart(), 2.0);
+    }
 }
 
 QTEST_MAIN(TestWaveformWidget)
