@@ -697,6 +697,8 @@ void TestRecordWidgetClips::takeListOpensRenamesAndTrashes()
     QTest::mouseClick(m_widget->findChild<QToolButton *>("btnRecord"), Qt::LeftButton);
     QTRY_COMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
     QVERIFY(QFile::exists(recording));
+}
+
 // A new take: the readouts, what screen readers read, show the cursor and the selection while it is
 // dragged, in the times the file's own rate gives its pixels; Shift+Space plays the selection from
 // its start and pauses within a cursor step of its end, the cursor there.
