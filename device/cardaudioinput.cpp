@@ -111,18 +111,6 @@ QString CardAudioInput::alsaCaptureOfCard(const QString &procRoot, int vendorId,
     return QString();
 }
 
-QString CardAudioInput::nameForSource(const QString &source)
-{
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._-]+$"));
-    static const QRegularExpression unquotable(QStringLiteral("[\"\\\\\\x00-\\x1f]"));
-    if (plain.match(source).hasMatch())
-        return QStringLiteral("alsa:pulse:DEVICE=") + source;
-    // Other characters would end the PCM's argument: the name goes in quotes, which it must not hold.
-    if (source.isEmpty() || unquotable.match(source).hasMatch())
-        return QString();
-    return QStringLiteral("alsa:pulse:DEVICE=\"%1\"").arg(source);
-}
-
 QString CardAudioInput::backendNameForEndpoint(const QString &endpointName, const QStringList &backendInputs)
 {
     if (endpointName.isEmpty())

@@ -37,8 +37,6 @@ public:
     // "CARD=<id>,DEV=<n>": the first capture device of the ALSA card whose usbid carries the ids,
     // below procRoot; empty when none.
     static QString alsaCaptureOfCard(const QString &procRoot, int vendorId, int productId);
-    // The backend's name for a sound-server source; empty when the name cannot be passed on.
-    static QString nameForSource(const QString &source);
     // Among the backend's inputs, the one that names this endpoint: the same name, or the name cut
     // short (older Windows audio interfaces keep 31 characters of it); empty when none.
     static QString backendNameForEndpoint(const QString &endpointName, const QStringList &backendInputs);

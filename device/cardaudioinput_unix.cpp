@@ -1,5 +1,7 @@
 #include "cardaudioinput.h"
 
+#include "recorder/sourceinputname.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -16,7 +18,7 @@ QString CardAudioInput::inputName() const
     const QString listing = m_listSources ? m_listSources() : runSourceListing();
     const QString source = sourceOfCard(listing, m_vendorId, m_productId);
     if (!source.isEmpty()) {
-        const QString name = nameForSource(source);
+        const QString name = inputNameForSource(source);
         if (!name.isEmpty())
             return name;
     }

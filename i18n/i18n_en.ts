@@ -427,6 +427,21 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>InputMenu</name>
+    <message>
+        <source>录音输入</source>
+        <translation>Recording input</translation>
+    </message>
+    <message>
+        <source>录音格式</source>
+        <translation>Recording format</translation>
+    </message>
+    <message>
+        <source>录音输入和格式</source>
+        <translation>Recording input and format</translation>
+    </message>
+</context>
+<context>
     <name>JobBar</name>
     <message>
         <source>取消</source>
@@ -439,6 +454,29 @@ Do you want to replace it?</translation>
     <message>
         <source>%p% · 剩余 %1</source>
         <translation>%p% · %1 left</translation>
+    </message>
+</context>
+<context>
+    <name>LevelMeter</name>
+    <message>
+        <source>输入电平 %1 dB</source>
+        <translation>Input level %1 dB</translation>
+    </message>
+    <message>
+        <source>输入电平：无声</source>
+        <translation>Input level: silent</translation>
+    </message>
+    <message>
+        <source>，已削波</source>
+        <translation>, clipped</translation>
+    </message>
+    <message>
+        <source>输入电平</source>
+        <translation>Input level</translation>
+    </message>
+    <message>
+        <source>红灯：输入达到满幅（削波），请调低音量</source>
+        <translation>Red light: the input reached full scale (clipping); turn it down</translation>
     </message>
 </context>
 <context>
@@ -776,6 +814,17 @@ Unplug the card and plug it in again</translation>
     </message>
 </context>
 <context>
+    <name>RecordFormat</name>
+    <message>
+        <source>%1 kHz 单声道</source>
+        <translation>%1 kHz mono</translation>
+    </message>
+    <message>
+        <source>%1 kHz 立体声</source>
+        <translation>%1 kHz stereo</translation>
+    </message>
+</context>
+<context>
     <name>RecordWidget</name>
     <message>
         <source>RecordWidget</source>
@@ -860,6 +909,17 @@ Unplug the card and plug it in again</translation>
     <message>
         <source>录音列表</source>
         <translation>Takes</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderChoices</name>
+    <message>
+        <source>系统默认输入</source>
+        <translation>System default input</translation>
+    </message>
+    <message>
+        <source>%1（声卡）</source>
+        <translation>%1 (sound card)</translation>
     </message>
 </context>
 <context>

@@ -390,6 +390,21 @@
     </message>
 </context>
 <context>
+    <name>InputMenu</name>
+    <message>
+        <source>录音输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音格式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音输入和格式</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JobBar</name>
     <message>
         <source>取消</source>
@@ -401,6 +416,29 @@
     </message>
     <message>
         <source>%p% · 剩余 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LevelMeter</name>
+    <message>
+        <source>输入电平 %1 dB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入电平：无声</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，已削波</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入电平</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>红灯：输入达到满幅（削波），请调低音量</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -735,6 +773,17 @@
     </message>
 </context>
 <context>
+    <name>RecordFormat</name>
+    <message>
+        <source>%1 kHz 单声道</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kHz 立体声</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecordWidget</name>
     <message>
         <source>RecordWidget</source>
@@ -814,6 +863,17 @@
     </message>
     <message>
         <source>录音列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecorderChoices</name>
+    <message>
+        <source>系统默认输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（声卡）</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

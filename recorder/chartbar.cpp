@@ -87,6 +87,12 @@ ChartBar::ChartBar(QWidget *panel, QBoxLayout *row, WaveformFrame *frame)
     retranslate();
 }
 
+void ChartBar::addAtEnd(QWidget *widget)
+{
+    widget->setParent(this);
+    layout()->addWidget(widget);
+}
+
 QToolButton *ChartBar::addButton(QWidget *panel, const QString &name, const QKeySequence &keys)
 {
     auto *button = new QToolButton(this);

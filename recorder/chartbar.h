@@ -22,6 +22,8 @@ class ChartBar : public QWidget
 public:
     // Placed under the frame, which it takes out of the row to put both in a column there.
     ChartBar(QWidget *panel, QBoxLayout *row, WaveformFrame *frame);
+    // A control of the panel's own at the strip's far end.
+    void addAtEnd(QWidget *widget);
 
 protected:
     void changeEvent(QEvent *event) override;

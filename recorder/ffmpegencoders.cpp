@@ -13,6 +13,15 @@ FfmpegEncoders::FfmpegEncoders(QObject *parent) : QObject(parent)
     });
 }
 
+FfmpegEncoders::~FfmpegEncoders()
+{
+    m_process.disconnect(this);
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.kill();
+    m_process.waitForFinished(1000);
+}
+
 void FfmpegEncoders::query()
 {
     const QString program = FfmpegJob::programPath();

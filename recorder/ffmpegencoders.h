@@ -13,6 +13,8 @@ class FfmpegEncoders : public QObject
 
 public:
     explicit FfmpegEncoders(QObject *parent = nullptr);
+    // A question still running is ended: the panel may go before the tool answered.
+    ~FfmpegEncoders() override;
 
     // Starts the question unless it was asked already.
     void query();

@@ -2,6 +2,7 @@
 
 #include "bufferlevels.h"
 #include "clipeditor.h"
+#include "recorderchoices.h"
 #include "takepath.h"
 #include "takespace.h"
 #include "wavefile.h"
@@ -16,9 +17,6 @@
 #include <QTimer>
 
 namespace {
-
-const int TakeSampleRate = 44100;
-const int TakeChannels = 2;
 
 QString recorderTitle()
 {
@@ -115,16 +113,9 @@ void RecorderSession::recordOrStop()
 // What the record button says about the input a take will use: the card's, or the system's default.
 QString RecorderSession::inputDescription() const
 {
-    QString input = m_inputDevName;
-    if (input.isEmpty() || input == QLatin1String("Default"))
+    if (m_inputDevName.isEmpty() || m_inputDevName == RecorderChoices::defaultInput())
         return QCoreApplication::translate("RecordWidget", "录音输入：系统默认输入");
-    for (const QString &prefix : {QStringLiteral("alsa:pulse:DEVICE="), QStringLiteral("alsa:plughw:CARD="), QStringLiteral("alsa:")}) {
-        if (input.startsWith(prefix)) {
-            input = input.mid(prefix.size()).section(QLatin1Char(','), 0, 0).remove(QLatin1Char('"'));
-            break;
-        }
-    }
-    return QCoreApplication::translate("RecordWidget", "录音输入：%1").arg(input);
+    return QCoreApplication::translate("RecordWidget", "录音输入：%1").arg(RecorderChoices::shortName(m_inputDevName));
 }
 
 void RecorderSession::finishRecording()
@@ -137,16 +128,16 @@ void RecorderSession::startTake()
 {
     const QString folder = TakeSpace::nextTakeFolder();
     const qint64 freeBytes = TakeSpace::bytesFree(folder);
-    if (freeBytes >= 0 && freeBytes < TakeSpace::StartBytes) {
-        emit failed(recorderTitle(), TakeSpace::notEnoughToStart(folder, freeBytes));
+    if (freeBytes >= 0 && freeBytes < TakeSpace::StartSeconds * m_format.bytesPerSecond()) {
+        emit failed(recorderTitle(), TakeSpace::notEnoughToStart(folder, freeBytes, m_format.bytesPerSecond()));
         return;
     }
     m_recorder->setAudioInput(m_inputDevName);
     // No codec is named: the container's own default is taken. A codec name the backend does not
     // know, such as "Default", makes it fail to build the capture and record nothing, silently.
     QAudioEncoderSettings audio;
-    audio.setSampleRate(TakeSampleRate);
-    audio.setChannelCount(TakeChannels);
+    audio.setSampleRate(m_format.sampleRate);
+    audio.setChannelCount(m_format.channels);
     audio.setQuality(QMultimedia::HighQuality);
     audio.setEncodingMode(QMultimedia::ConstantQualityEncoding);
     m_recorder->setEncodingSettings(audio, QVideoEncoderSettings(), QStringLiteral("audio/x-wav"));
@@ -181,7 +172,7 @@ void RecorderSession::checkSpace()
 {
     const QString folder = QFileInfo(takeLocalPath(m_takeLocation)).absolutePath();
     const qint64 freeBytes = TakeSpace::bytesFree(folder);
-    if (freeBytes < 0 || freeBytes >= TakeSpace::ReserveBytes || m_recorder->state() == QMediaRecorder::StoppedState)
+    if (freeBytes < 0 || freeBytes >= TakeSpace::ReserveSeconds * m_format.bytesPerSecond() || m_recorder->state() == QMediaRecorder::StoppedState)
         return;
     finishTake();
     emit failed(recorderTitle(), TakeSpace::stoppedForWantOfRoom(folder, freeBytes));

@@ -3,6 +3,7 @@
 
 #include "columnlevels.h"
 #include "recordedtime.h"
+#include "recordformat.h"
 #include "takesession.h"
 #include "versionreader.h"
 
@@ -53,6 +54,8 @@ public:
     // The audio input of the next take; the one recording now is not switched.
     void setInputDevName(const QString &name) { m_inputDevName = name; }
     QString inputDevName() const { return m_inputDevName; }
+    // The format of the next take.
+    void setFormat(const RecordFormat &format) { m_format = format; }
     // The input a take will use, as the record button's tooltip says it.
     QString inputDescription() const;
     State state() const { return m_state; }
@@ -118,6 +121,7 @@ private:
 
     State m_state = NothingRecorded;
     QString m_inputDevName = QStringLiteral("Default");
+    RecordFormat m_format;
     QUrl m_recordUrl;
     QUrl m_takeLocation;  // where the take now recording goes
     QString m_playPath;   // the version the player plays and the chart shows

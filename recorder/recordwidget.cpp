@@ -6,7 +6,11 @@
 #include "clipeditor.h"
 #include "clipprompts.h"
 #include "ffmpegencoders.h"
+#include "inputmenu.h"
+#include "inputmeter.h"
+#include "levelmeter.h"
 #include "recorderbars.h"
+#include "recorderchoices.h"
 #include "recorderkeys.h"
 #include "selectionplayer.h"
 #include "takechart.h"
@@ -40,9 +44,14 @@ RecordWidget::RecordWidget(QWidget *parent)
       m_session(new RecorderSession(this)),
       m_editor(m_session->editor()),
       m_encoders(new FfmpegEncoders(this)),
-      m_playTimer(new QTimer(this))
+      m_playTimer(new QTimer(this)),
+      m_choices(new RecorderChoices(this)),
+      m_meter(new InputMeter(this))
 {
     ui->setupUi(this);
+    m_levelMeter = new LevelMeter(this);
+    ui->verticalLayout_2->insertWidget(1, m_levelMeter);
+    connect(m_meter, &InputMeter::levelMeasured, m_levelMeter, &LevelMeter::setLevel);
     m_bars = new RecorderBars(this, ui->waveforFrame, m_session);
     m_chart = new TakeChart(m_session, ui->waveforFrame);
     m_keys = new RecorderKeys(this, ui->btnRecord, ui->btnPauseGo, ui->btnSave, ui->waveforFrame->waveformWidget());
@@ -50,6 +59,10 @@ RecordWidget::RecordWidget(QWidget *parent)
     auto *chartBar = new ChartBar(this, ui->horizontalLayout_2, ui->waveforFrame);
     connect(chartBar, &ChartBar::playSelectionPressed,
             new SelectionPlayer(m_session, m_chart, ui->waveforFrame->waveformWidget()), &SelectionPlayer::play);
+    m_inputMenu = new InputMenu(this, m_choices);
+    chartBar->addAtEnd(m_inputMenu);
+    connect(m_choices, &RecorderChoices::changed, this, &RecordWidget::applyChoices);
+    applyChoices();
     connectSession();
     connectParts();
     updateAvailability();
@@ -73,6 +86,7 @@ void RecordWidget::connectSession()
 {
     connect(m_session, &RecorderSession::stateChanged, this, &RecordWidget::setRecordState);
     connect(m_session, &RecorderSession::recordingChanged, this, &RecordWidget::recordingChanged);
+    connect(m_session, &RecorderSession::recordingChanged, this, &RecordWidget::updateAvailability);
     connect(m_session, &RecorderSession::elapsedChanged, this, &RecordWidget::updateProgress);
     connect(m_session, &RecorderSession::failed, this,
             [this](const QString &title, const QString &text) { ClipPrompts::showFailure(this, title, text); });
@@ -107,8 +121,10 @@ void RecordWidget::changeEvent(QEvent *event)
 // The window closing finishes the take while all of the window is still there.
 bool RecordWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Close && watched == window())
+    if (event->type() == QEvent::Close && watched == window()) {
         finishRecording();
+        m_meter->stop();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -121,7 +137,14 @@ void RecordWidget::ensureMedia()
 void RecordWidget::showEvent(QShowEvent *event)
 {
     ensureMedia();
+    m_meter->start(m_choices->inputDevice(), m_choices->format().audioFormat());
     QWidget::showEvent(event);
+}
+
+void RecordWidget::hideEvent(QHideEvent *event)
+{
+    m_meter->stop();
+    QWidget::hideEvent(event);
 }
 
 void RecordWidget::resizeEvent(QResizeEvent *event)
@@ -132,7 +155,16 @@ void RecordWidget::resizeEvent(QResizeEvent *event)
 
 void RecordWidget::setInputDevName(QString name)
 {
-    m_session->setInputDevName(name);
+    m_choices->setCardInput(name);
+}
+
+// The next take records what the user chose, and the meter listens to it while the panel is shown.
+void RecordWidget::applyChoices()
+{
+    m_session->setInputDevName(m_choices->input());
+    m_session->setFormat(m_choices->format());
+    if (isVisible())
+        m_meter->start(m_choices->inputDevice(), m_choices->format().audioFormat());
     updateAvailability();
 }
 
@@ -244,6 +276,7 @@ void RecordWidget::updateAvailability()
     ui->btnRecord->setEnabled(!busy);
     ui->btnRecord->setToolTip(busy ? busyText : tr("录音 / 停止 (Ctrl+R)") + "\n" + m_session->inputDescription());
     ui->btnSave->setEnabled(stopped && !busy && toolFound);
+    m_inputMenu->setEnabled(stopped);
     ui->btnSave->setToolTip(busy ? busyText : toolFound ? tr("保存 (Ctrl+S)") : FfmpegJob::missingText());
     ui->waveforFrame->setSupportClip(stopped && !busy);
     ui->waveforFrame->waveformWidget()->setBusyText(busy ? busyText : QString());

@@ -12,6 +12,10 @@
 #include <functional>
 
 class FfmpegEncoders;
+class InputMenu;
+class InputMeter;
+class LevelMeter;
+class RecorderChoices;
 class RecorderBars;
 class RecorderKeys;
 class TakeChart;
@@ -60,6 +64,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private slots:
@@ -82,6 +87,7 @@ private:
     void stepVersion(const std::function<bool()> &step);
     void onJobEnded(TakeSession::Job job, bool succeeded);
     void updateAvailability();
+    void applyChoices();
 
     Ui::RecordWidget *ui;
     RecorderSession *m_session;
@@ -92,6 +98,10 @@ private:
     ExportPlace m_exportPlace;
     TakeChart *m_chart;
     RecorderKeys *m_keys;
+    RecorderChoices *m_choices;
+    InputMeter *m_meter;
+    LevelMeter *m_levelMeter;
+    InputMenu *m_inputMenu;
 };
 
 #endif // RECORDWIDGET_H

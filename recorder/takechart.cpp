@@ -30,6 +30,7 @@ void TakeChart::placeCursor(qint64 ms)
 void TakeChart::drawBlocks(const QVector<qreal> &levels, int count, int sampleRate)
 {
     m_frame->waveformWidget()->setSampleRate(sampleRate);
+    showLanes(levels.size() / 2);
     QVector<qreal> block = levels;
     for (int i = 0; i < count; ++i)
         m_frame->onDrawWaveform(block);
@@ -53,6 +54,17 @@ void TakeChart::redraw(const VersionReader::Version &version)
     QScrollBar *scroll = m_frame->horizontalScrollBar();
     const int shown = scroll->value();
     m_frame->waveformWidget()->setSampleRate(version.sampleRate);
+    if (version.blocks.columnCount() > 0)
+        showLanes(version.blocks.pairCount(0));
     m_frame->showColumns(version.blocks);
     scroll->setValue(shown);
+}
+
+// A lane a channel: a mono take fills the chart's height rather than leaving a lane empty. Takes
+// have one or two channels; a file with more shows its first two, as it always did.
+void TakeChart::showLanes(int channels)
+{
+    const int lanes = qBound(1, channels, 2);
+    if (channels > 0 && lanes != m_frame->waveformWidget()->laneCount())
+        m_frame->setLaneCount(lanes);
 }

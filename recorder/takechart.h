@@ -25,6 +25,7 @@ public:
     void placeCursor(qint64 ms);
 
 private:
+    void showLanes(int channels);
     void drawBlocks(const QVector<qreal> &levels, int count, int sampleRate);
     void drawVersion(const VersionReader::Version &version);
     void redraw(const VersionReader::Version &version);

@@ -50,11 +50,11 @@ qint64 TakeSpace::bytesFree(const QString &folder)
     return storage.isValid() ? storage.bytesAvailable() : -1;
 }
 
-QString TakeSpace::notEnoughToStart(const QString &folder, qint64 freeBytes)
+QString TakeSpace::notEnoughToStart(const QString &folder, qint64 freeBytes, qint64 bytesPerSecond)
 {
     const QLocale locale;
     return QCoreApplication::translate("TakeSpace", "%1 中只剩 %2 可用空间，不够录 10 分钟（%3）。请腾出空间后再录音。")
-        .arg(QDir::toNativeSeparators(folder), locale.formattedDataSize(freeBytes), locale.formattedDataSize(StartBytes));
+        .arg(QDir::toNativeSeparators(folder), locale.formattedDataSize(freeBytes), locale.formattedDataSize(StartSeconds * bytesPerSecond));
 }
 
 QString TakeSpace::stoppedForWantOfRoom(const QString &folder, qint64 freeBytes)

@@ -9,9 +9,9 @@
 class TakeSpace
 {
 public:
-    static constexpr qint64 BytesPerSecond = 44100 * 2 * 2;  // the takes' stereo 16-bit 44.1 kHz
-    static constexpr qint64 StartBytes = 10 * 60 * BytesPerSecond;
-    static constexpr qint64 ReserveBytes = 60 * BytesPerSecond;
+    // Seconds of the take's format.
+    static constexpr int StartSeconds = 10 * 60;
+    static constexpr int ReserveSeconds = 60;
 
     // The folders a take is written into, in this order: the first that exists and may be written
     // gets it.
@@ -26,7 +26,7 @@ public:
     // Free bytes for this user on the disk holding `folder`; -1 when it cannot be told.
     static qint64 bytesFree(const QString &folder);
     // What the user is told when a take cannot start for want of room.
-    static QString notEnoughToStart(const QString &folder, qint64 freeBytes);
+    static QString notEnoughToStart(const QString &folder, qint64 freeBytes, qint64 bytesPerSecond);
     static QString stoppedForWantOfRoom(const QString &folder, qint64 freeBytes);
 };
 

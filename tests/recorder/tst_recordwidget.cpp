@@ -1,4 +1,6 @@
+#include "audiofiles.h"
 #include "recorder/clipprompts.h"
+#include "recorder/levelmeter.h"
 #include "recorder/recordwidget.h"
 #include "recorder/wavefile.h"
 #include "recorder/waveformframe.h"
@@ -10,6 +12,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMediaPlayer>
+#include <QMenu>
+#include <QProcess>
+#include <QSettings>
 #include <QShortcut>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -125,6 +130,8 @@ private slots:
     void newTakeTheMomentTheLastStops();
     void closingWhileRecordingKeepsTheTake();
     void inputIsShownAndAnUnusableOneIsSaid();
+    void takeFromAChosenInputInAChosenFormat();
+    void meterFollowsTheInputAndShowsClipping();
 
 private:
     QToolButton *button(const char *name) const { return m_widget->findChild<QToolButton *>(name); }
@@ -134,6 +141,7 @@ private:
     void recordTake(int minimumMs);
     void checkTakeFile(qint64 probedFrames);
     void checkPlayback();
+    void chooseFromMenu(const QString &text);
 
     RecordWidget *m_widget = nullptr;
 };
@@ -145,6 +153,8 @@ void TestRecordWidget::initTestCase()
 
 void TestRecordWidget::init()
 {
+    // Each panel starts as a new user's: default input, 44.1 kHz stereo.
+    QSettings().remove(QStringLiteral("Recorder"));
     m_widget = new RecordWidget;
     m_widget->resize(800, 300);
     m_widget->show();
@@ -465,6 +475,93 @@ void TestRecordWidget::inputIsShownAndAnUnusableOneIsSaid()
     QCOMPARE(m_widget->recorder()->state(), QMediaRecorder::StoppedState);
     QCOMPARE(m_widget->recordState(), int(RecorderSession::TakeFinished));
     QVERIFY(showsImage(button("btnRecord"), RecordingOff));
+}
+
+// A click opens the panel's input menu; the entry is clicked where the menu shows it.
+void TestRecordWidget::chooseFromMenu(const QString &text)
+{
+    QToolButton *menuButton = button("inputMenu");
+    QString offered;
+    QTimer pick;  // ends with this function, should the menu not open
+    pick.setSingleShot(true);
+    connect(&pick, &QTimer::timeout, this, [&] {
+        QMenu *menu = menuButton->menu();
+        for (QAction *action : menu->actions()) {
+            offered += action->text() + "; ";
+            if (action->text() == text) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                return;
+            }
+        }
+        menu->close();
+        offered += "(not found)";
+    });
+    pick.start(500);
+    QTest::mouseClick(menuButton, Qt::LeftButton);
+    QVERIFY2(!offered.endsWith("(not found)") && !offered.isEmpty(), qPrintable(text + " among " + offered));
+}
+
+// An input other than the default, chosen from the system's list, and 48 kHz mono make a take in
+// that format with that input's 1000 Hz tone (the default input carries 440 Hz), timed and drawn
+// as the file is; a new panel remembers both choices.
+void TestRecordWidget::takeFromAChosenInputInAChosenFormat()
+{
+    chooseFromMenu("cardmic.monitor");
+    chooseFromMenu("48 kHz 单声道");
+    QCOMPARE(button("inputMenu")->text(), QStringLiteral("cardmic.monitor · 48 kHz 单声道"));
+    QCOMPARE(m_widget->inputDevName(), QStringLiteral("alsa:pulse:DEVICE=cardmic.monitor"));
+    click("btnRecord");
+    QVERIFY(!button("inputMenu")->isEnabled());
+    recordTake(2000);
+    click("btnRecord");
+    QTRY_COMPARE(m_widget->player()->mediaStatus(), QMediaPlayer::LoadedMedia);
+    const QString path = m_widget->playPath();
+    QCOMPARE(audiofiles::probe(path, "stream=sample_rate,channels"), QStringLiteral("48000\n1"));
+    const QVector<qint16> audio = audiofiles::samples(path);
+    int rises = 0;
+    for (int i = 1; i < audio.size(); ++i)
+        rises += audio[i - 1] < 0 && audio[i] >= 0;
+    const double hertz = rises * 48000.0 / audio.size();
+    QVERIFY2(qAbs(hertz - 1000) < 20, qPrintable(QString::number(hertz)));
+    QCOMPARE(m_widget->elapsedMs(), audio.size() * 1000LL / 48000);
+    QCOMPARE(chart()->columnCount(), audio.size() / 1920);
+    QCOMPARE(chart()->laneCount(), 1);
+    const QImage drawn = pixels::grab(chart());
+    QVERIFY(pixels::count(drawn, drawn.rect(), colours::Wave) > 8 * chart()->columnCount());
+
+    RecordWidget again;
+    QCOMPARE(again.findChild<QToolButton *>("inputMenu")->accessibleDescription(), button("inputMenu")->text());
+    QCOMPARE(again.inputDevName(), m_widget->inputDevName());
+}
+
+// The meter listens while the panel is shown, not recording: the suite's tone (-21 dBFS, 2896 of
+// 32767) fills the bar to 65 % and leaves the clip light dark; a tone at full scale lights it.
+void TestRecordWidget::meterFollowsTheInputAndShowsClipping()
+{
+    auto *meter = m_widget->findChild<LevelMeter *>();
+    QTRY_VERIFY_WITH_TIMEOUT(meter->level() > 0.08, StartTimeoutMs);
+    QVERIFY2(meter->level() < 0.1 && !meter->clipShown(), qPrintable(QString::number(meter->level())));
+    const int barWidth = meter->width() - 10;
+    QImage image = meter->grab().toImage();
+    QCOMPARE(image.pixelColor(barWidth * 6 / 10, 3), QColor(0x6a, 0x2b, 0xd9));
+    QCOMPARE(image.pixelColor(barWidth * 8 / 10, 3), QColor(0x1e, 0x1e, 0x1e));
+    QCOMPARE(image.pixelColor(meter->width() - 3, 3), QColor(0x4a, 0x22, 0x22));
+
+    const QString module = QString::fromUtf8(audiofiles::runTool("pactl", {"load-module", "module-null-sink", "sink_name=loud"})).trimmed();
+    QProcess tone;
+    tone.start("bash", {"-c", "ffmpeg -nostdin -loglevel error -f lavfi -i 'aevalsrc=sin(2*PI*440*t)|sin(2*PI*440*t):s=44100' "
+                              "-f s16le - | pacat --playback -d loud --format=s16le --rate=44100 --channels=2"});
+    auto stopTone = qScopeGuard([&] {
+        tone.kill();
+        tone.waitForFinished();
+        audiofiles::runTool("pactl", {"unload-module", module});
+    });
+    chooseFromMenu("loud.monitor");
+    QTRY_VERIFY2_WITH_TIMEOUT(meter->clipShown(), qPrintable(QString::number(meter->level(), 'f', 6)), StartTimeoutMs);
+    QVERIFY(meter->level() > 0.99);
+    image = meter->grab().toImage();
+    QCOMPARE(image.pixelColor(meter->width() - 3, 3), QColor(0xe5, 0x39, 0x35));
+    QVERIFY(meter->accessibleDescription().endsWith("，已削波"));
 }
 
 QTEST_MAIN(TestRecordWidget)
