@@ -11,7 +11,7 @@
 namespace {
 
 const QKeySequence OpenKeys(QStringLiteral("Ctrl+I"));
-constexpr int MaxTextWidth = 200;
+constexpr int MaxTextWidth = 240;
 
 } // namespace
 
@@ -23,7 +23,8 @@ InputMenu::InputMenu(QWidget *panel, RecorderChoices *choices)
     setPopupMode(QToolButton::InstantPopup);
     setMenu(m_menu);
     m_menu->setStyleSheet(QStringLiteral("QMenu { background: #2b2b2b; color: #d8d8d8; border: 1px solid #444; }"
-                                         "QMenu::item:selected { background: #6a2bd9; color: white; }"));
+                                         "QMenu::item:selected { background: #6a2bd9; color: white; }"
+                                         "QMenu::item:disabled { color: #858585; }"));
     connect(m_menu, &QMenu::aboutToShow, this, &InputMenu::fillMenu);
     connect(m_choices, &RecorderChoices::changed, this, &InputMenu::showChoices);
     auto *shortcut = new QShortcut(OpenKeys, panel);
@@ -47,7 +48,7 @@ void InputMenu::changeEvent(QEvent *event)
 void InputMenu::fillMenu()
 {
     m_menu->clear();
-    m_menu->addSection(tr("录音输入"));
+    addHeading(tr("录音输入"));
     auto *inputs = new QActionGroup(m_menu);
     for (const RecorderChoices::Input &input : m_choices->inputs()) {
         QAction *action = inputs->addAction(input.label);
@@ -56,7 +57,8 @@ void InputMenu::fillMenu()
         connect(action, &QAction::triggered, m_choices, [this, name = input.name] { m_choices->chooseInput(name); });
     }
     m_menu->addActions(inputs->actions());
-    m_menu->addSection(tr("录音格式"));
+    m_menu->addSeparator();
+    addHeading(tr("录音格式"));
     auto *formats = new QActionGroup(m_menu);
     for (const RecordFormat &format : RecordFormat::offered()) {
         QAction *action = formats->addAction(format.label());
@@ -65,6 +67,12 @@ void InputMenu::fillMenu()
         connect(action, &QAction::triggered, m_choices, [this, format] { m_choices->chooseFormat(format); });
     }
     m_menu->addActions(formats->actions());
+}
+
+// A heading the keys pass over; the style sheet would leave a section's title out.
+void InputMenu::addHeading(const QString &text)
+{
+    m_menu->addAction(text)->setEnabled(false);
 }
 
 void InputMenu::showChoices()

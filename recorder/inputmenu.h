@@ -21,6 +21,7 @@ protected:
 
 private:
     void fillMenu();
+    void addHeading(const QString &text);
     void showChoices();
 
     RecorderChoices *m_choices;

@@ -8,6 +8,7 @@
 #include "virtualcardprocess.h"
 
 #include <QDeadlineTimer>
+#include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -138,6 +139,16 @@ void TestCardInput::recordsTheCardWhileItIsInAndTheDefaultInputOnceItIsPulled()
     // Handed over at the card's arrival, before the card is read.
     QTRY_COMPARE(panel->inputDevName(), "alsa:pulse:DEVICE=" + CardSource);
     QCOMPARE(connections.count(), 2);
+    // The input menu offers the card's input first, marked and chosen, and not again among the system's.
+    QMenu *menu = panel->findChild<QToolButton *>("inputMenu")->menu();
+    emit menu->aboutToShow();
+    QStringList inputs;
+    for (const QAction *action : menu->actions()) {
+        if (action->isCheckable() && !action->text().contains(" kHz "))
+            inputs << action->text() + (action->isChecked() ? " [x]" : "");
+    }
+    QCOMPARE(inputs.first(), CardSource + " (sound card) [x]");
+    QVERIFY2(!inputs.contains(CardSource) && inputs.contains("mic.monitor"), qPrintable(inputs.join("; ")));
     const QString cardTake = recordTake(panel);
     QVERIFY(!cardTake.isEmpty());
     const double cardTone = toneFrequency(cardTake);
