@@ -358,7 +358,9 @@ void TestRecordWidgetClips::jobInProgressLocksEditingAndEscCancels()
     QCOMPARE(m_widget->playPath(), version(1));
     QCOMPARE(chart()->columnCount(), columns);
     chart()->setFocus();
-    input::drag(chart(), WaveformWidget::LeftMargin + 40, WaveformWidget::LeftMargin + 80);
+    // Well inside the take (about 78 columns), which may come out a few columns shorter or longer:
+    // a selection is clamped to the drawn audio.
+    input::drag(chart(), WaveformWidget::LeftMargin + 20, WaveformWidget::LeftMargin + 60);
     QTest::keyClick(chart(), Qt::Key_Delete);
     QCOMPARE(QToolTip::text(), record->toolTip());
 
