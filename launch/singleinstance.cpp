@@ -17,17 +17,23 @@ bool SingleInstance::isRunning(const QString &key)
     }
     if (!m_segment.attach())
         return true;
-    quint32 handle = 0;
-    if (m_segment.lock()) {
-        if (const void *data = m_segment.constData())
-            std::memcpy(&handle, data, sizeof handle);
-        m_segment.unlock();
-    }
-    m_segment.detach();
+    const quint32 handle = takeStoredHandle(m_segment);
     // A zero handle means the first copy has not shown its window yet: there is nothing to raise.
     if (handle != 0)
         requestActivation(handle);
     return true;
+}
+
+quint32 SingleInstance::takeStoredHandle(QSharedMemory &segment)
+{
+    quint32 handle = 0;
+    if (segment.lock()) {
+        if (const void *data = segment.constData())
+            std::memcpy(&handle, data, sizeof handle);
+        segment.unlock();
+    }
+    segment.detach();
+    return handle;
 }
 
 void SingleInstance::publishWindow(quintptr handle)

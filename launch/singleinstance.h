@@ -52,6 +52,9 @@ private:
     void clearStaleSegment();
     void requestActivation(quint32 handle);
     void listen();
+    // The window handle the first copy stored in its segment, read under the segment's lock; the
+    // segment is detached after.
+    static quint32 takeStoredHandle(QSharedMemory &segment);
 
     QSharedMemory m_segment;
     QString m_serverName;

@@ -2,8 +2,6 @@
 
 #include "win32shell.h"
 
-#include <cstring>
-
 void SingleInstance::useKey(const QString &key)
 {
     // A named segment lives in the session's own namespace: one running copy per session.
@@ -32,13 +30,7 @@ SingleInstance::Delivery SingleInstance::sendCommand(const QString &key, const Q
     QSharedMemory segment(key);
     if (!segment.attach(QSharedMemory::ReadOnly))
         return Delivery::NoWindow;
-    quint32 handle = 0;
-    if (segment.lock()) {
-        if (const void *data = segment.constData())
-            std::memcpy(&handle, data, sizeof handle);
-        segment.unlock();
-    }
-    segment.detach();
+    const quint32 handle = takeStoredHandle(segment);
     std::string reply;
     const auto delivery = win32shell::sendCommand(win32shell::windowFromStoredHandle(handle), commandTag, answerTag,
                                                   request.toStdString(), &reply, unsigned(startMs + workMs));
