@@ -923,6 +923,13 @@ Unplug the card and plug it in again</translation>
     </message>
 </context>
 <context>
+    <name>RecorderSession</name>
+    <message>
+        <source>剪切或导出进行中，完成或取消后才能改名。</source>
+        <translation>A cut or an export is running; rename the take once it finishes or is cancelled.</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryBar</name>
     <message>
         <source>打开</source>
@@ -1052,7 +1059,7 @@ Unplug the card and plug it in again</translation>
     </message>
     <message>
         <source>这是当前的录音，不能改名或移到回收站；先打开另一段录音。</source>
-        <translation>This is the current take; it cannot be renamed or moved to the trash. Open another take first.</translation>
+        <translation type="vanished">This is the current take; it cannot be renamed or moved to the trash. Open another take first.</translation>
     </message>
     <message>
         <source>这已是当前的录音。</source>
@@ -1088,6 +1095,10 @@ Unplug the card and plug it in again</translation>
             <numerusform>Its cut version goes with it.</numerusform>
             <numerusform>Its %n cut versions go with it.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>这是当前的录音，不能移到回收站；先打开另一段录音。</source>
+        <translation>This is the current take and cannot be moved to the trash; open another take first.</translation>
     </message>
 </context>
 <context>

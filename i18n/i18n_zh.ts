@@ -878,6 +878,13 @@
     </message>
 </context>
 <context>
+    <name>RecorderSession</name>
+    <message>
+        <source>剪切或导出进行中，完成或取消后才能改名。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecoveryBar</name>
     <message>
         <source>打开</source>
@@ -1005,10 +1012,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>这是当前的录音，不能改名或移到回收站；先打开另一段录音。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>正在录音，停止后才能打开其他录音。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1040,6 +1043,10 @@
     </message>
     <message>
         <source>这已是当前的录音。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这是当前的录音，不能移到回收站；先打开另一段录音。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

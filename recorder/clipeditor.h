@@ -21,6 +21,8 @@ public:
     bool busy() const { return m_session.busy(); }
 
     void startTake(const QString &takePath);
+    // The take was renamed with its versions while no job ran.
+    void renameTake(const QString &newTakePath) { m_session.renameTake(newTakePath); }
     // Starts removing startSeconds..endSeconds from the current version, which is versionMs long; an
     // end at or past versionMs removes everything from the start on. The whole version is never cut
     // (that is reported). False when nothing was started (no take, a job running, or a failure

@@ -3,6 +3,7 @@
 #include "bufferlevels.h"
 #include "clipeditor.h"
 #include "recorderchoices.h"
+#include "takelist.h"
 #include "takepath.h"
 #include "takespace.h"
 #include "wavefile.h"
@@ -216,6 +217,35 @@ void RecorderSession::openTake(const QString &path)
     m_editor->startTake(path);
     setState(TakeFinished);
     showVersion(path);
+}
+
+QString RecorderSession::renameTake(const QString &takePath, const QString &newName, QString *error)
+{
+    const TakeSession &take = m_editor->session();
+    if (!take.hasTake() || QFileInfo(takePath) != QFileInfo(take.takePath()))
+        return TakeList::rename(takePath, newName, error);
+    if (busy()) {
+        *error = renameWaitsText();
+        return QString();
+    }
+    // The player lets go of the file first: a file open for playing cannot be renamed everywhere.
+    ensureMedia();
+    const qint64 position = m_player->position();
+    m_player->setMedia(QMediaContent());
+    const QString renamed = TakeList::rename(takePath, newName, error);
+    if (!renamed.isEmpty()) {
+        m_editor->renameTake(renamed);
+        m_recordUrl = QUrl::fromLocalFile(renamed);
+        m_playPath = m_editor->session().current();
+    }
+    m_player->setMedia(QUrl::fromLocalFile(m_playPath));
+    m_player->setPosition(position);
+    return renamed;
+}
+
+QString RecorderSession::renameWaitsText()
+{
+    return QCoreApplication::translate("RecorderSession", "剪切或导出进行中，完成或取消后才能改名。");
 }
 
 void RecorderSession::pauseOrGo()

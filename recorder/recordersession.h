@@ -79,6 +79,12 @@ public:
     void finishRecording();
     // An existing take becomes the current one, as if it had just been recorded.
     void openTake(const QString &path);
+    // Renames a take of the takes folder with its versions (see TakeList::rename); the current take
+    // goes on being current under its new name, its versions, playback and undo following it. The
+    // new path, or empty with the reason in `error`.
+    QString renameTake(const QString &takePath, const QString &newName, QString *error);
+    // Why the current take cannot be renamed while a job works on it.
+    static QString renameWaitsText();
     // Both false when there is nothing to go back or forth to, or the session is busy.
     bool undo();
     bool redo();

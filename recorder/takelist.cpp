@@ -89,14 +89,12 @@ QString TakeList::rename(const QString &takePath, const QString &newName, QStrin
         *error = conflictIn(takePath, newPath);
     if (!error->isEmpty())
         return QString();
-    const QStringList versions = versionsOf(takePath);
-    const TakeVersions newVersions(newPath);
+    const TakeVersions versions(takePath);
     QStringList from{take.absoluteFilePath()};
     QStringList to{newPath};
-    const QRegularExpression number(QStringLiteral("_([0-9]+)\\.wav\\z"));
-    for (const QString &version : versions) {
+    for (const QString &version : versionsOf(takePath)) {
         from << version;
-        to << newVersions.versionPath(number.match(version).captured(1).toInt());
+        to << versions.renamedPath(version, newPath);
     }
     if (!moveAll(from, to, error))
         return QString();

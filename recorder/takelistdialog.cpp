@@ -150,7 +150,7 @@ void TakeListDialog::fill(QTreeWidgetItem *item, const TakeList::Take &take)
     item->setText(SizeColumn, locale.formattedDataSize(take.bytes));
     item->setTextAlignment(LengthColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
-    const bool fixed = !whyFixed(take.path).isEmpty();
+    const bool fixed = !whyNotRenamed(take.path).isEmpty();
     QFont font = item->font(NameColumn);
     font.setBold(take.path == absolute(m_session->editor()->session().takePath()));
     item->setFont(NameColumn, font);
@@ -176,13 +176,23 @@ void TakeListDialog::select(const QString &path)
         m_list->setCurrentItem(m_list->topLevelItem(0));
 }
 
-// Why the take cannot be renamed or removed; empty when it can.
-QString TakeListDialog::whyFixed(const QString &path) const
+// Why the take cannot be renamed; empty when it can. The current take can, while nothing works on it.
+QString TakeListDialog::whyNotRenamed(const QString &path) const
+{
+    if (path == absolute(m_session->recordingPath()))
+        return tr("正在录制这段录音，不能改名或移到回收站。");
+    if (path == absolute(m_session->editor()->session().takePath()) && m_session->busy())
+        return RecorderSession::renameWaitsText();
+    return QString();
+}
+
+// Why the take cannot be moved to the trash; empty when it can.
+QString TakeListDialog::whyNotTrashed(const QString &path) const
 {
     if (path == absolute(m_session->recordingPath()))
         return tr("正在录制这段录音，不能改名或移到回收站。");
     if (path == absolute(m_session->editor()->session().takePath()))
-        return tr("这是当前的录音，不能改名或移到回收站；先打开另一段录音。");
+        return tr("这是当前的录音，不能移到回收站；先打开另一段录音。");
     return QString();
 }
 
@@ -203,13 +213,14 @@ void TakeListDialog::updateActions()
 {
     const QString path = selectedPath();
     const QString notOpened = path.isEmpty() ? QString() : whyNotOpened(path);
-    const QString fixed = path.isEmpty() ? QString() : whyFixed(path);
+    const QString notRenamed = path.isEmpty() ? QString() : whyNotRenamed(path);
+    const QString notTrashed = path.isEmpty() ? QString() : whyNotTrashed(path);
     m_open->setEnabled(!path.isEmpty() && notOpened.isEmpty());
     m_open->setToolTip(notOpened.isEmpty() ? tr("打开为当前录音 (Enter)") : notOpened);
-    m_rename->setEnabled(!path.isEmpty() && fixed.isEmpty());
-    m_rename->setToolTip(fixed.isEmpty() ? tr("重命名，剪切版本随之改名 (F2)") : fixed);
-    m_trash->setEnabled(!path.isEmpty() && fixed.isEmpty());
-    m_trash->setToolTip(fixed.isEmpty() ? tr("连同剪切版本移到回收站 (Delete)") : fixed);
+    m_rename->setEnabled(!path.isEmpty() && notRenamed.isEmpty());
+    m_rename->setToolTip(notRenamed.isEmpty() ? tr("重命名，剪切版本随之改名 (F2)") : notRenamed);
+    m_trash->setEnabled(!path.isEmpty() && notTrashed.isEmpty());
+    m_trash->setToolTip(notTrashed.isEmpty() ? tr("连同剪切版本移到回收站 (Delete)") : notTrashed);
 }
 
 void TakeListDialog::openSelected()
@@ -233,7 +244,7 @@ void TakeListDialog::onEdited(QTreeWidgetItem *item, int column)
     if (column != NameColumn || item->text(NameColumn) == QFileInfo(path).completeBaseName())
         return;
     QString error;
-    const QString renamed = TakeList::rename(path, item->text(NameColumn), &error);
+    const QString renamed = m_session->renameTake(path, item->text(NameColumn), &error);
     if (renamed.isEmpty()) {
         ClipPrompts::showFailure(this, tr("重命名"), error);
         const QSignalBlocker blocker(m_list);

@@ -39,7 +39,8 @@ private:
     void refresh();
     void fill(QTreeWidgetItem *item, const TakeList::Take &take);
     void updateActions();
-    QString whyFixed(const QString &path) const;
+    QString whyNotRenamed(const QString &path) const;
+    QString whyNotTrashed(const QString &path) const;
     QString whyNotOpened(const QString &path) const;
     void onEdited(QTreeWidgetItem *item, int column);
     void retranslate();

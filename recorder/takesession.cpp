@@ -10,6 +10,17 @@ void TakeSession::start(const QString &takePath)
     m_cutIndex = 1;
 }
 
+void TakeSession::renameTake(const QString &newTakePath)
+{
+    const TakeVersions old = versions();
+    m_current = old.renamedPath(m_current, newTakePath);
+    for (QStringList *paths : {&m_undo, &m_redo, &m_made}) {
+        for (QString &path : *paths)
+            path = old.renamedPath(path, newTakePath);
+    }
+    m_takePath = newTakePath;
+}
+
 QString TakeSession::nextCutPath()
 {
     const TakeVersions names = versions();

@@ -31,6 +31,8 @@ public:
     QString nextCutPath();
     // The cut made it to cutPath: the version before it can be undone, and what was undone is gone.
     void applyCut(const QString &cutPath);
+    // The take was renamed, its versions with it: every version undo and redo reach follows.
+    void renameTake(const QString &newTakePath);
     // Both return false and change nothing when there is nothing to go back or forth to.
     bool undo();
     bool redo();

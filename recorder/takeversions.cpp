@@ -42,6 +42,25 @@ bool TakeVersions::isVersionName(const QString &fileName) const
     return !m_baseName.isEmpty() && m_versionName.match(fileName).hasMatch();
 }
 
+int TakeVersions::versionNumber(const QString &fileName) const
+{
+    if (!isVersionName(fileName))
+        return -1;
+    // The digits between the base name's "_" and the suffix.
+    return fileName.mid(m_baseName.size() + 1).section(QLatin1Char('.'), 0, 0).toInt();
+}
+
+QString TakeVersions::renamedPath(const QString &path, const QString &newTakePath) const
+{
+    const QFileInfo file(path);
+    if (file.absolutePath() != QFileInfo(m_folder).absoluteFilePath())
+        return path;
+    if (file.fileName() == m_takeName)
+        return newTakePath;
+    const int number = versionNumber(file.fileName());
+    return number < 0 ? path : TakeVersions(newTakePath).versionPath(number);
+}
+
 QStringList TakeVersions::removeVersions(const QStringList &paths) const
 {
     QStringList removed;

@@ -19,6 +19,11 @@ public:
     int nextFreeNumber(int from) const;
     // Whether a file name (without folder) is one of the take's cut versions.
     bool isVersionName(const QString &fileName) const;
+    // The number in the file name of one of the take's versions; -1 for any other name.
+    int versionNumber(const QString &fileName) const;
+    // Where the take or one of its versions goes when the take is renamed to `newTakePath` (its
+    // versions following it); any other path stays as it is.
+    QString renamedPath(const QString &path, const QString &newTakePath) const;
     // Whether a path names the take itself or one of its versions, existing or not.
     bool isTakeOrVersion(const QString &path) const;
     // Removes those of `paths` that are the take's cut versions beside it; plain files only, never a

@@ -85,6 +85,7 @@ private:
     void save(const QString &answer);
     void checkShows(const QString &path);
     TakeListDialog *openTakeList();
+    void renameSelectedTake(QTreeWidget *takes, const QString &name);
 
     RecordWidget *m_widget = nullptr;
     QString m_take;
@@ -587,9 +588,21 @@ void TestRecordWidgetClips::keysBelongToTheFocusedControl()
     QCOMPARE(m_widget->player()->state(), QMediaPlayer::PausedState);
 }
 
+// F2 on the selected take, the name typed over the old one, Enter.
+void TestRecordWidgetClips::renameSelectedTake(QTreeWidget *takes, const QString &name)
+{
+    QTest::keyClick(takes, Qt::Key_F2);
+    QLineEdit *editor = nullptr;
+    QTRY_VERIFY((editor = takes->findChild<QLineEdit *>()));
+    editor->selectAll();
+    QTest::keyClicks(editor, name);
+    QTest::keyClick(editor, Qt::Key_Return);
+}
+
 // From the second take current, the first one with versions beside it: the list opens the first
-// take as the current one, which cuts and exports as a recorded take does. The second, no longer
-// current, is renamed in place with its version, and the next take still gets a number of its own.
+// take as the current one, which cuts and exports as a recorded take does, and renames it while it
+// is current: playback, the version shown and undo follow it. The second, no longer current, is
+// renamed in place with its version, and the next take still gets a number of its own.
 // Moved to the trash, it goes there whole with its version and nothing else; the current take
 // and the one recording cannot be moved.
 void TestRecordWidgetClips::takeListOpensRenamesAndTrashes()
@@ -609,6 +622,7 @@ void TestRecordWidgetClips::takeListOpensRenamesAndTrashes()
     QVERIFY(!list->findChild<QPushButton *>("openTake")->isEnabled());
     QVERIFY(!list->findChild<QPushButton *>("trashTake")->isEnabled());
     QVERIFY(!list->findChild<QPushButton *>("trashTake")->toolTip().isEmpty());
+    QVERIFY(list->findChild<QPushButton *>("renameTake")->isEnabled());
     QTest::keyClick(takes, Qt::Key_Delete);
     QVERIFY(m_questions.isEmpty());
     QVERIFY(QFile::exists(second));
@@ -635,13 +649,29 @@ void TestRecordWidgetClips::takeListOpensRenamesAndTrashes()
 
     list = openTakeList();
     takes = list->findChild<QTreeWidget *>();
+    list->select(first);
+    renameSelectedTake(takes, "first take");
+    m_take = folder.filePath("first take.wav");
+    m_base = "first take";
+    QTRY_COMPARE(list->selectedPath(), m_take);
+    const QString renamedCut = folder.filePath("first take" + QFileInfo(cutPath).fileName().mid(9));
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join('\n')));
+    QVERIFY(!QFile::exists(first) && !QFile::exists(cutPath));
+    checkShows(renamedCut);
+    QCOMPARE(samples(renamedCut), cutVersion);
+    QTest::keyClick(takes, Qt::Key_Escape);
+    QTRY_VERIFY(list.isNull());
+    // What Ctrl+Z and Ctrl+Shift+Z call: the keys themselves are tested above.
+    QVERIFY(QMetaObject::invokeMethod(m_widget, "undo"));
+    checkShows(m_take);
+    QCOMPARE(samples(m_take), take);
+    QVERIFY(QMetaObject::invokeMethod(m_widget, "redo"));
+    checkShows(renamedCut);
+
+    list = openTakeList();
+    takes = list->findChild<QTreeWidget *>();
     list->select(second);
-    QTest::keyClick(takes, Qt::Key_F2);
-    QLineEdit *editor = nullptr;
-    QTRY_VERIFY((editor = takes->findChild<QLineEdit *>()));
-    editor->selectAll();
-    QTest::keyClicks(editor, "second take");
-    QTest::keyClick(editor, Qt::Key_Return);
+    renameSelectedTake(takes, "second take");
     const QString renamed = folder.filePath("second take.wav");
     QTRY_COMPARE(list->selectedPath(), renamed);
     QVERIFY(QFile::exists(folder.filePath("second take_1.wav")));
